@@ -1,0 +1,53 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr const char* NoDisplay =
+    "scribblewick: no display to open a window on; start it from a desktop session, "
+    "or under a virtual display: xvfb-run -a scribblewick\n";
+
+// On X11 and Wayland desktops a window needs a display server; without one Qt would abort.
+bool displayExpected() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+// While the platform starts, a display that cannot be reached ends the program with one line
+// instead of an abort.
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs(NoDisplay, stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayExpected()) {
+        std::fputs(NoDisplay, stderr);
+        return EXIT_FAILURE;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.bmp")));
+    forms::get<Form1>().setVisible(true);
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}

@@ -1,0 +1,87 @@
+#include "picture_box.h"
+
+#include "colors.h"
+#include "units.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <cmath>
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    // Windows-style sunken panel: always two pixels wide.
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = contentsRect().size() * dpr;
+    if (backing_.size() == device)
+        return;
+    backing_ = QImage(device, QImage::Format_RGB32);
+    backing_.setDevicePixelRatio(dpr);
+    backing_.fill(colors::toQColor(backColor_));
+}
+
+QPointF PictureBox::toPixelCentre(float x, float y) {
+    // Whole logical pixels first, so every device-pixel ratio shows the same picture scaled up;
+    // the painter then scales the pixel's centre to device pixels.
+    const double px = std::floor(units::twipsToPixels(x) + 0.5);
+    const double py = std::floor(units::twipsToPixels(y) + 0.5);
+    return {px + 0.5, py + 0.5};
+}
+
+void PictureBox::stroke(QPointF from, QPointF to, std::uint32_t color) {
+    if (backing_.isNull())
+        return;
+    const qreal width = drawWidth_;
+    QPainter painter(&backing_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(colors::toQColor(color), width, Qt::SolidLine,
+                        drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin));
+    if (from == to)
+        painter.drawPoint(from);
+    else
+        painter.drawLine(from, to);
+    painter.end();
+
+    const qreal reach = width / 2 + 1;
+    const QRectF changed = QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach);
+    update(changed.toAlignedRect().translated(contentsRect().topLeft()) & contentsRect());
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, std::uint32_t color) {
+    stroke(toPixelCentre(x1, y1), toPixelCentre(x2, y2), color);
+}
+
+void PictureBox::PSet(float x, float y, std::uint32_t color) {
+    const QPointF at = toPixelCentre(x, y);
+    stroke(at, at, color);
+}
+
+void PictureBox::Cls() {
+    backing_.fill(colors::toQColor(backColor_));
+    update(contentsRect());
+}
+
+void PictureBox::setBackColor(std::uint32_t color) {
+    backColor_ = color;
+    Cls();
+}
+
+void PictureBox::setDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), backing_);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (!text.isEmpty() && KeyPress)
+        KeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
+    QFrame::keyPressEvent(event);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+// Layout and canvas coordinates are twips; Qt's logical pixel is 15 twips (96 dpi).
+namespace units {
+
+inline constexpr double TwipsPerPixel = 15.0;
+
+constexpr double twipsToPixels(double twips) { return twips / TwipsPerPixel; }
+constexpr int twipsToPixelsRounded(int twips) {
+    return static_cast<int>(twips / TwipsPerPixel + 0.5);
+}
+constexpr double pixelsToTwips(double pixels) { return pixels * TwipsPerPixel; }
+
+} // namespace units

@@ -1,0 +1,232 @@
+// Draws the toy's artwork and writes it into the folder given on the command line.
+// Run through scripts/make-artwork; the results are committed beside this file's folder.
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QColor Red(255, 0, 0); // the frame, the signature band and the knob corners
+const QColor DarkRed(140, 0, 0);
+const QColor LightRed(255, 140, 125);
+const QColor Yellow(255, 222, 0);
+
+QString outDir;
+
+bool save(const QImage& image, const QString& name) {
+    const QString path = outDir + QLatin1Char('/') + name;
+    if (!image.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// A ring shaded from `topLeft` to `bottomRight`: raised when light is on top, sunk otherwise.
+void bevel(QPainter& p, const QRectF& outer, qreal radius, qreal width, const QColor& topLeft,
+           const QColor& bottomRight, const QColor& inside) {
+    QLinearGradient shade(outer.topLeft(), outer.bottomRight());
+    shade.setColorAt(0.0, topLeft);
+    shade.setColorAt(0.45, topLeft);
+    shade.setColorAt(0.55, bottomRight);
+    shade.setColorAt(1.0, bottomRight);
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawRoundedRect(outer, radius, radius);
+    p.setBrush(inside);
+    p.drawRoundedRect(outer.adjusted(width, width, -width, -width), radius - width / 2,
+                      radius - width / 2);
+}
+
+void groove(QPainter& p, int y, int x1, int x2) {
+    p.setPen(DarkRed);
+    p.drawLine(x1, y, x2, y);
+    p.setPen(LightRed);
+    p.drawLine(x1, y + 1, x2, y + 1);
+}
+
+QImage background() {
+    QImage image(600, 440, QImage::Format_RGB32);
+    image.fill(QColor(70, 0, 0));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The toy's body: a raised red frame with rounded corners.
+    bevel(p, QRectF(0, 0, 600, 440), 26, 8, LightRed, DarkRed, Red);
+
+    // The flat band of the signature line, set off by two engraved grooves.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    groove(p, 11, 16, 584);
+    groove(p, 36, 16, 584);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The screen, sunk into the frame, black where the canvas lies.
+    bevel(p, QRectF(40, 41, 520, 320), 10, 7, DarkRed, LightRed, Red);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRect(QRect(46, 46, 510, 310));
+
+    // The product's name in yellow script at the bottom centre.
+    QFont font(QStringLiteral("Dancing Script"));
+    font.setBold(true);
+    font.setPixelSize(40);
+    QPainterPath name;
+    name.addText(0, 0, font, QStringLiteral("Scribblewick"));
+    const QRectF box(232, 385, 126, 20);
+    const QRectF bounds = name.boundingRect();
+    QTransform fit;
+    fit.translate(box.left(), box.top());
+    fit.scale(box.width() / bounds.width(), box.height() / bounds.height());
+    fit.translate(-bounds.left(), -bounds.top());
+    name = fit.map(name);
+    p.setBrush(QColor(110, 0, 0));
+    p.drawPath(name.translated(1, 1));
+    p.setPen(QPen(QColor(150, 80, 0), 0.6));
+    p.setBrush(Yellow);
+    p.drawPath(name);
+    return image;
+}
+
+// One bevelled yellow arrow in a triangle pointing along (dx, dy) from `centre`.
+void arrow(QPainter& p, QPointF centre, int dx, int dy) {
+    const QPointF along(dx, dy);
+    const QPointF across(-dy, dx);
+    const QPointF tip = centre + along * 8;
+    const QPointF a = centre - along * 6 + across * 9;
+    const QPointF b = centre - along * 6 - across * 9;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 120, 0));
+    p.drawPolygon(QPolygonF({tip + QPointF(1, 1), a + QPointF(1, 1), b + QPointF(1, 1)}));
+    p.setBrush(Yellow);
+    p.drawPolygon(QPolygonF({tip, a, b}));
+    // Light on the edges facing up or left, shade on the others.
+    const QPointF corners[3] = {tip, a, b};
+    for (int i = 0; i < 3; ++i) {
+        const QPointF from = corners[i];
+        const QPointF to = corners[(i + 1) % 3];
+        const QPointF normal(to.y() - from.y(), -(to.x() - from.x()));
+        const bool lit = normal.x() + normal.y() < 0;
+        p.setPen(QPen(lit ? QColor(255, 250, 180) : QColor(205, 140, 0), 1.5));
+        p.drawLine(from, to);
+    }
+}
+
+// The whole 64 x 64 knob, split into two halves along x (vertical cut) or y.
+QImage knob(bool verticalCut, int firstDx, int firstDy) {
+    QImage image(64, 64, QImage::Format_RGB32);
+    image.fill(Red);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(DarkRed);
+    p.drawEllipse(QPointF(32.6, 32.6), 31.6, 31.6);
+    p.setBrush(QColor(205, 205, 205));
+    p.drawEllipse(QPointF(32, 32), 31, 31);
+    p.setBrush(QColor(175, 175, 175));
+    p.drawEllipse(QPointF(32, 32), 27.5, 27.5);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(32, 32), 26.5, 26.5);
+    p.setPen(QPen(QColor(185, 185, 185), 1));
+    if (verticalCut)
+        p.drawLine(QPointF(32, 6), QPointF(32, 58));
+    else
+        p.drawLine(QPointF(6, 32), QPointF(58, 32));
+    if (verticalCut) {
+        arrow(p, QPointF(17, 32), firstDx, firstDy);
+        arrow(p, QPointF(47, 32), -firstDx, -firstDy);
+    } else {
+        arrow(p, QPointF(32, 17), firstDx, firstDy);
+        arrow(p, QPointF(32, 47), -firstDx, -firstDy);
+    }
+    return image;
+}
+
+QImage toRgb24(const QImage& image) { return image.convertToFormat(QImage::Format_RGB888); }
+
+QImage icon() {
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));
+    QPainter p(&image);
+    p.fillRect(QRect(0, 5, 32, 22), Red);
+    p.fillRect(QRect(2, 7, 28, 18), Qt::black);
+    // Small white knobs on the frame's bottom corners.
+    for (int x : {1, 27}) {
+        p.fillRect(QRect(x + 1, 21, 2, 4), Qt::white);
+        p.fillRect(QRect(x, 22, 4, 2), Qt::white);
+    }
+    p.end();
+    // 256 colours: an 8-bit palette, padded to a full table.
+    QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    QList<QRgb> table = indexed.colorTable();
+    while (table.size() < 256)
+        table.append(qRgb(0, 0, 0));
+    indexed.setColorTable(table);
+    return indexed;
+}
+
+// A one-image .ico holding the 8-bit icon as a device-independent bitmap.
+bool writeIco(const QImage& indexed, const QString& name) {
+    QFile file(outDir + QLatin1Char('/') + name);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const int w = indexed.width();
+    const int h = indexed.height();
+    const int rowBytes = (w + 3) / 4 * 4;
+    const int maskBytes = (w + 31) / 32 * 4;
+    const quint32 size = 40 + 256 * 4 + rowBytes * h + maskBytes * h;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(1);
+    out << quint8(w) << quint8(h) << quint8(0) << quint8(0) << quint16(1) << quint16(8) << size
+        << quint32(22);
+    out << quint32(40) << qint32(w) << qint32(h * 2) << quint16(1) << quint16(8) << quint32(0)
+        << quint32(rowBytes * h + maskBytes * h) << qint32(0) << qint32(0) << quint32(256)
+        << quint32(0);
+    for (QRgb c : indexed.colorTable())
+        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    for (int y = h - 1; y >= 0; --y) {
+        const uchar* line = indexed.constScanLine(y);
+        for (int x = 0; x < rowBytes; ++x)
+            out << quint8(x < w ? line[x] : 0);
+    }
+    for (int i = 0; i < maskBytes * h; ++i)
+        out << quint8(0); // every pixel opaque
+    return out.status() == QDataStream::Ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_artwork OUTPUT-FOLDER\n");
+        return 2;
+    }
+    outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+    if (!QFontDatabase::families().contains(QStringLiteral("Dancing Script")))
+        std::fprintf(stderr, "warning: the Dancing Script font is missing\n");
+
+    const QImage leftKnob = knob(true, -1, 0);
+    const QImage rightKnob = knob(false, 0, -1);
+    const QImage small = icon();
+    const bool ok = save(toRgb24(background()), QStringLiteral("background.bmp")) &&
+                    save(toRgb24(leftKnob.copy(0, 0, 32, 64)), QStringLiteral("knob_left.bmp")) &&
+                    save(toRgb24(leftKnob.copy(32, 0, 32, 64)), QStringLiteral("knob_right.bmp")) &&
+                    save(toRgb24(rightKnob.copy(0, 0, 64, 32)), QStringLiteral("knob_up.bmp")) &&
+                    save(toRgb24(rightKnob.copy(0, 32, 64, 32)), QStringLiteral("knob_down.bmp")) &&
+                    save(small, QStringLiteral("icon.bmp")) &&
+                    save(small.convertToFormat(QImage::Format_RGB32),
+                         QStringLiteral("scribblewick.png")) &&
+                    writeIco(small, QStringLiteral("scribblewick.ico"));
+    return ok ? 0 : 1;
+}

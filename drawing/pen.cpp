@@ -1,0 +1,120 @@
+#include "pen.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace drawing {
+namespace {
+
+constexpr std::uint32_t White = 16777215;
+
+// Positions are 16-bit; a step that would pass the top of the range stops there.
+std::int16_t clampPos(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, int{MinPos}, int{MaxPos}));
+}
+
+} // namespace
+
+void setStartState(PenState& pen) {
+    setInk(pen, White);
+    pen.XPos = 3788;
+    pen.YPos = 2288;
+    pen.PenSpeed = 50;
+}
+
+std::uint32_t inkValue(const PenState& pen) {
+    std::uint32_t value = 0;
+    std::from_chars(pen.InkColor.data(), pen.InkColor.data() + pen.InkColor.size(), value);
+    return value;
+}
+
+void setInk(PenState& pen, std::uint32_t color) { pen.InkColor = std::to_string(color); }
+
+void moveLeft(PenState& pen, Canvas& canvas) {
+    pen.XPos2 = clampPos(pen.XPos - pen.PenSpeed);
+    canvas.Line(pen.XPos, pen.YPos, pen.XPos2, pen.YPos, inkValue(pen));
+    pen.XPos = pen.XPos2;
+}
+
+void moveRight(PenState& pen, Canvas& canvas) {
+    pen.XPos2 = clampPos(pen.XPos + pen.PenSpeed);
+    canvas.Line(pen.XPos, pen.YPos, pen.XPos2, pen.YPos, inkValue(pen));
+    pen.XPos = pen.XPos2;
+}
+
+void moveUp(PenState& pen, Canvas& canvas) {
+    pen.YPos2 = clampPos(pen.YPos - pen.PenSpeed);
+    canvas.Line(pen.XPos, pen.YPos, pen.XPos, pen.YPos2, inkValue(pen));
+    pen.YPos = pen.YPos2;
+}
+
+void moveDown(PenState& pen, Canvas& canvas) {
+    pen.YPos2 = clampPos(pen.YPos + pen.PenSpeed);
+    canvas.Line(pen.XPos, pen.YPos, pen.XPos, pen.YPos2, inkValue(pen));
+    pen.YPos = pen.YPos2;
+}
+
+void erase(Canvas& canvas) { canvas.Cls(); }
+
+KeyAction keyAction(std::int16_t KeyAscii) {
+    // Lower-case letters and the keypad digits only.
+    static constexpr std::array<std::pair<std::int16_t, KeyAction>, 9> keys{{
+        {32, KeyAction::Erase},
+        {97, KeyAction::Left},
+        {52, KeyAction::Left},
+        {119, KeyAction::Up},
+        {56, KeyAction::Up},
+        {100, KeyAction::Right},
+        {54, KeyAction::Right},
+        {120, KeyAction::Down},
+        {50, KeyAction::Down},
+    }};
+    for (const auto& [code, action] : keys)
+        if (code == KeyAscii)
+            return action;
+    return KeyAction::None;
+}
+
+void keyPress(PenState& pen, Canvas& canvas, std::int16_t KeyAscii) {
+    switch (keyAction(KeyAscii)) {
+    case KeyAction::Erase:
+        erase(canvas);
+        break;
+    case KeyAction::Left:
+        moveLeft(pen, canvas);
+        break;
+    case KeyAction::Up:
+        moveUp(pen, canvas);
+        break;
+    case KeyAction::Right:
+        moveRight(pen, canvas);
+        break;
+    case KeyAction::Down:
+        moveDown(pen, canvas);
+        break;
+    case KeyAction::None:
+        break;
+    }
+}
+
+float unitRandom(std::mt19937& generator) {
+    // 24 random bits fill a float's mantissa exactly, so the result is below 1.
+    return static_cast<float>(generator() >> 8) * 0x1p-24f;
+}
+
+std::int16_t roundHalfEven(float value) {
+    // nearbyint rounds in the default mode, to nearest with ties to even.
+    return static_cast<std::int16_t>(std::clamp(std::nearbyint(value), -32768.0f, 32767.0f));
+}
+
+void placeAtRandom(PenState& pen, Canvas& canvas, float scaleWidth, float scaleHeight,
+                   std::mt19937& generator) {
+    pen.XPos = roundHalfEven(unitRandom(generator) * scaleWidth);
+    pen.YPos = roundHalfEven(unitRandom(generator) * scaleHeight);
+    canvas.PSet(pen.XPos, pen.YPos, inkValue(pen));
+}
+
+} // namespace drawing
