@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -22,15 +24,17 @@ bool displayExpected() {
 #endif
 }
 
+QStringList startupLog;
+
 // While the platform starts, a display that cannot be reached ends the program with one line
-// instead of an abort.
+// instead of an abort; other messages wait until the start has worked.
 void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
         std::fputs(NoDisplay, stderr);
         std::_Exit(EXIT_FAILURE);
     }
     if (type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+        startupLog.append(message);
 }
 
 } // namespace
@@ -43,6 +47,8 @@ int main(int argc, char* argv[]) {
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    for (const QString& message : std::as_const(startupLog))
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.bmp")));

@@ -100,9 +100,9 @@ void keyPress(PenState& pen, Canvas& canvas, std::int16_t KeyAscii) {
     }
 }
 
-float unitRandom(std::mt19937& generator) {
+float unitRandom(std::uint32_t bits) {
     // 24 random bits fill a float's mantissa exactly, so the result is below 1.
-    return static_cast<float>(generator() >> 8) * 0x1p-24f;
+    return static_cast<float>(bits >> 8) * 0x1p-24f;
 }
 
 std::int16_t roundHalfEven(float value) {
@@ -112,8 +112,8 @@ std::int16_t roundHalfEven(float value) {
 
 void placeAtRandom(PenState& pen, Canvas& canvas, float scaleWidth, float scaleHeight,
                    std::mt19937& generator) {
-    pen.XPos = roundHalfEven(unitRandom(generator) * scaleWidth);
-    pen.YPos = roundHalfEven(unitRandom(generator) * scaleHeight);
+    pen.XPos = roundHalfEven(unitRandom(generator()) * scaleWidth);
+    pen.YPos = roundHalfEven(unitRandom(generator()) * scaleHeight);
     canvas.PSet(pen.XPos, pen.YPos, inkValue(pen));
 }
 

@@ -35,8 +35,8 @@ enum class KeyAction { None, Erase, Left, Up, Right, Down };
 KeyAction keyAction(std::int16_t KeyAscii);
 void keyPress(PenState& pen, Canvas& canvas, std::int16_t KeyAscii);
 
-// A uniform number in [0, 1), never 1 itself.
-float unitRandom(std::mt19937& generator);
+// A uniform number in [0, 1) from 32 random bits, never 1 itself.
+float unitRandom(std::uint32_t bits);
 // Rounds to the nearest integer, ties to even.
 std::int16_t roundHalfEven(float value);
 // Drops the pen anywhere in the window's inner area (twips) and marks the spot.

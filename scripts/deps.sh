@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
 test_pkgs=(xvfb xdotool xclip imagemagick x11-utils cups printer-driver-cups-pdf poppler-utils
-           binutils-mingw-w64-x86-64 desktop-file-utils)
+           binutils-mingw-w64-x86-64 desktop-file-utils libx11-dev)
 
 case "${1:-run}" in
   run) wanted=("${build_pkgs[@]}") ;;

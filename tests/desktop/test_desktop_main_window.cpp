@@ -1,0 +1,115 @@
+// The built toy under Xvfb, used as a person would: keys typed and knobs clicked with xdotool,
+// the result read off a screenshot.
+#include "xsession.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr QPoint ClientOrigin(68, 84);
+constexpr QPoint CanvasInner(50, 50); // inside the canvas's 2-pixel border
+constexpr QRgb White = 0xFFFFFF;
+
+int px(int twips) { return (twips + 7) / 15; }
+
+QRgb at(const QImage& shot, QPoint client) {
+    return shot.pixel(ClientOrigin + client) & 0xFFFFFF;
+}
+
+QMap<QString, int> geometry(const XSession& x, const QString& id) {
+    QMap<QString, int> values;
+    const QString out = x.run(QStringLiteral("xdotool"),
+                              {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    for (const QString& line : out.split(QLatin1Char('\n')))
+        values.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1).toInt());
+    return values;
+}
+
+} // namespace
+
+class DesktopMainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsInPlaceAndDrawsFromKeysAndKnobs() {
+        XSession x;
+        QVERIFY2(x.isRunning(), "Xvfb did not start");
+        Toy toy(x);
+        QVERIFY2(!toy.windowId().isEmpty(), "the main window did not appear");
+
+        // The client area (under the menu bar) is 599 x 439 at 68, 84.
+        const auto g = geometry(x, toy.windowId());
+        QCOMPARE(g.value(QStringLiteral("X")), 68);
+        QCOMPARE(g.value(QStringLiteral("WIDTH")), 599);
+        QCOMPARE(g.value(QStringLiteral("Y")) + g.value(QStringLiteral("HEIGHT")), 84 + 439);
+
+        QVERIFY(!x.run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"),
+                                                   QStringLiteral("--sync"), toy.windowId()})
+                     .isEmpty());
+        QVERIFY(!x.run(QStringLiteral("xdotool"),
+                       {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"),
+                        QStringLiteral("dd")})
+                     .isEmpty());
+        // One click on the right half of the left knob: one more step right.
+        const QPoint knob = ClientOrigin + QPoint(80 + 16, 364 + 32);
+        QVERIFY(!x.run(QStringLiteral("xdotool"),
+                       {QStringLiteral("mousemove"), QString::number(knob.x()),
+                        QString::number(knob.y()), QStringLiteral("click"), QStringLiteral("1")})
+                     .isEmpty());
+        QTest::qWait(300);
+        const QImage shot = x.screenshot();
+        QVERIFY(!shot.isNull());
+
+        // The frame's top rows are exactly the background picture's: the client area starts
+        // at 68, 84 to the pixel.
+        const QImage background = QImage(QStringLiteral(ASSETS_DIR "/background.bmp"))
+                                      .convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < 10; ++y)
+            for (int xx = 0; xx < 599; ++xx)
+                if (at(shot, {xx, y}) != (background.pixel(xx, y) & 0xFFFFFF))
+                    QFAIL(qPrintable(QStringLiteral("frame differs at %1, %2").arg(xx).arg(y)));
+
+        // White from the start point three steps to the right, and nothing beyond.
+        const int row = CanvasInner.y() + px(2288);
+        for (int xx = px(3788); xx <= px(3938); ++xx)
+            QCOMPARE(at(shot, {CanvasInner.x() + xx, row}), White);
+        QVERIFY(at(shot, {CanvasInner.x() + px(3788) - 1, row}) != White);
+        QVERIFY(at(shot, {CanvasInner.x() + px(3938) + 1, row}) != White);
+        QVERIFY(at(shot, {CanvasInner.x() + px(3838), row - 1}) != White);
+        shot.save(QStringLiteral("desktop-main-window.png"));
+    }
+
+    void closeRequestEndsTheProgram() {
+        XSession x;
+        QVERIFY(x.isRunning());
+        Toy toy(x);
+        QVERIFY(!toy.windowId().isEmpty());
+        QVERIFY(x.requestClose(toy.windowId()));
+        QVERIFY2(toy.waitForExit(), "the program lived on after its window closed");
+        QCOMPARE(toy.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(toy.process().exitCode(), 0);
+    }
+
+    void withoutADisplayItSaysSoInOneLine() {
+        for (const QString& display : {QString(), QStringLiteral(":397")}) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            if (display.isEmpty())
+                env.remove(QStringLiteral("DISPLAY"));
+            else
+                env.insert(QStringLiteral("DISPLAY"), display);
+            QProcess toy;
+            toy.setProcessEnvironment(env);
+            toy.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
+            QVERIFY(toy.waitForFinished(20000));
+            QCOMPARE(toy.exitStatus(), QProcess::NormalExit); // no abort, no crash
+            QCOMPARE(toy.exitCode(), 1);
+            const QString err = QString::fromLocal8Bit(toy.readAllStandardError()).trimmed();
+            QCOMPARE(err.count(QLatin1Char('\n')), 0);
+            QVERIFY2(err.contains(QStringLiteral("xvfb-run")), qPrintable(err));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(DesktopMainWindowTest)
+#include "test_desktop_main_window.moc"

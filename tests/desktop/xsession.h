@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// A private Xvfb display for one test program, and the tools a person's hands would be:
+// xdotool for keys and clicks, ImageMagick's import for what the screen shows.
+class XSession {
+public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    bool isRunning() const { return !display_.isEmpty(); }
+    QString display() const { return display_; }
+    QProcessEnvironment environment() const;
+
+    // Runs a command on this display and returns what it printed; empty on failure.
+    QString run(const QString& program, const QStringList& arguments, int timeoutMs = 20000) const;
+    QImage screenshot() const;
+    // Sends the WM_DELETE_WINDOW request a window manager's close box would send.
+    bool requestClose(const QString& windowId) const;
+
+private:
+    QProcess server_;
+    QString display_;
+};
+
+// The built toy, started on a session's display.
+class Toy {
+public:
+    explicit Toy(const XSession& session);
+    ~Toy();
+    Toy(const Toy&) = delete;
+    Toy& operator=(const Toy&) = delete;
+
+    // The main window's X id once it is mapped; empty if it never appeared.
+    QString windowId() const { return windowId_; }
+    QProcess& process() { return process_; }
+    bool waitForExit(int timeoutMs = 10000);
+
+private:
+    const XSession& session_;
+    QProcess process_;
+    QString windowId_;
+};

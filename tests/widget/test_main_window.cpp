@@ -1,0 +1,196 @@
+// The main window on the offscreen platform: its layout, focus, and real key and mouse events
+// drawing into the canvas.
+#include "support.h"
+
+#include "app/image_box.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+using support::canvasImage;
+using support::freshForm1;
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFF;
+constexpr QRgb Black = 0x000000;
+
+// Pixel of a canvas position in twips: the centre of the nearest whole pixel.
+int px(int twips) { return (twips + 7) / 15; }
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void windowSettings() {
+        Form1& form = freshForm1();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Scribblewick!"));
+        QCOMPARE(form.client().size(), QSize(599, 439));
+        QCOMPARE(form.client().mapToGlobal(QPoint(0, 0)), QPoint(68, 84));
+        QCOMPARE(form.ScaleWidth(), 8985.0f);
+        QCOMPARE(form.ScaleHeight(), 6585.0f);
+        QCOMPARE(form.minimumSize(), form.maximumSize()); // fixed size
+        QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(form.KeyPreview);
+        const QImage icon = form.windowIcon().pixmap(32, 32).toImage();
+        QCOMPARE(icon.size(), QSize(32, 32));
+        QCOMPARE(icon.pixelColor(16, 0), QColor(255, 0, 255)); // magenta band
+        QCOMPARE(icon.pixelColor(16, 16), QColor(0, 0, 0));    // the screen
+        QCOMPARE(icon.pixelColor(0, 16), QColor(255, 0, 0));   // the frame
+    }
+
+    void controlsSitWhereTheLayoutSays() {
+        Form1& form = freshForm1();
+        QCOMPARE(form.Image1->geometry(), QRect(0, 0, 600, 440));
+        QCOMPARE(form.Image1->picture().size(), QSize(600, 440));
+        QCOMPARE(form.Picture1->geometry(), QRect(48, 48, 505, 305));
+        QCOMPARE(form.Picture1->contentsRect(), QRect(2, 2, 501, 301));
+        QCOMPARE(form.Label1->geometry(), QRect(16, 16, 569, 17));
+        QCOMPARE(form.Label1->text(), QString());
+        QCOMPARE(form.Image2->geometry(), QRect(48, 364, 32, 64));
+        QCOMPARE(form.Image3->geometry(), QRect(80, 364, 32, 64));
+        QCOMPARE(form.Image5->geometry(), QRect(488, 364, 64, 32));
+        QCOMPARE(form.Image4->geometry(), QRect(488, 396, 64, 32));
+        for (ImageBox* knob : {form.Image2, form.Image3, form.Image4, form.Image5})
+            QCOMPARE(knob->picture().size(), knob->size());
+
+        // The signature band reads as one even red at start.
+        const QImage client = support::clientImage(form);
+        for (int x = 16; x < 585; x += 7)
+            QCOMPARE(client.pixelColor(x, 24), QColor(255, 0, 0));
+        // The canvas starts black.
+        QCOMPARE(support::countOf(canvasImage(form), Black), 501 * 301);
+    }
+
+    void onlyTheCanvasTakesTheFocus() {
+        Form1& form = freshForm1();
+        QCOMPARE(QApplication::focusWidget(), form.Picture1);
+        const auto children = form.client().findChildren<QWidget*>();
+        for (QWidget* child : children)
+            if (child != form.Picture1)
+                QVERIFY2(child->focusPolicy() == Qt::NoFocus, qPrintable(child->objectName()));
+        // A click on a knob leaves the focus where it is.
+        QTest::mouseClick(form.Image2, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), form.Picture1);
+    }
+
+    void typingDrawsWithoutAClickFirst() {
+        Form1& form = freshForm1();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("d"));
+        QCOMPARE(form.Pen.XPos, 3838);
+        const QImage canvas = canvasImage(form);
+        QCOMPARE(support::boundsOf(canvas, White),
+                 QRect(QPoint(px(3788), px(2288)), QPoint(px(3838), px(2288))));
+    }
+
+    void upperCaseDoesNothingAndDigitsMove() {
+        Form1& form = freshForm1();
+        QTest::keyClicks(form.Picture1, QStringLiteral("AWDX"));
+        QCOMPARE(support::countOf(canvasImage(form), White), 0);
+        QTest::keyClicks(form.Picture1, QStringLiteral("4"));
+        QCOMPARE(form.Pen.XPos, 3738);
+        QVERIFY(support::countOf(canvasImage(form), White) > 0);
+    }
+
+    void spaceErasesAndTheNextStrokeStartsWhereThePenWas() {
+        Form1& form = freshForm1();
+        QTest::keyClicks(form.Picture1, QStringLiteral("dd "));
+        QCOMPARE(support::countOf(canvasImage(form), White), 0);
+        QTest::keyClicks(form.Picture1, QStringLiteral("x"));
+        QCOMPARE(support::boundsOf(canvasImage(form), White),
+                 QRect(QPoint(px(3888), px(2288)), QPoint(px(3888), px(2338))));
+    }
+
+    void everyKnobHalfMovesOneStepWithAnyButtonAnywhere() {
+        Form1& form = freshForm1();
+        // Corners are red art outside the disc, yet they count.
+        QTest::mousePress(form.Image3, Qt::RightButton, Qt::ShiftModifier, QPoint(0, 0));
+        QTest::mouseRelease(form.Image3, Qt::RightButton, Qt::ShiftModifier, QPoint(0, 0));
+        QCOMPARE(form.Pen.XPos, 3838);
+        QTest::mouseClick(form.Image4, Qt::MiddleButton, {}, QPoint(63, 31));
+        QCOMPARE(form.Pen.YPos, 2338);
+        QTest::mouseClick(form.Image2, Qt::LeftButton, Qt::ControlModifier, QPoint(31, 63));
+        QCOMPARE(form.Pen.XPos, 3788);
+        QTest::mouseClick(form.Image5, Qt::LeftButton, {}, QPoint(0, 31));
+        QCOMPARE(form.Pen.YPos, 2288);
+        // A held button does not repeat.
+        QTest::mousePress(form.Image3, Qt::LeftButton);
+        QTest::qWait(100);
+        QTest::mouseRelease(form.Image3, Qt::LeftButton);
+        QCOMPARE(form.Pen.XPos, 3838);
+    }
+
+    void strokesSurviveMinimising() {
+        Form1& form = freshForm1();
+        QTest::keyClicks(form.Picture1, QStringLiteral("ddddxxxx"));
+        const QImage before = canvasImage(form);
+        form.showMinimized();
+        QTest::qWait(20);
+        form.showNormal();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(canvasImage(form), before);
+    }
+
+    void knobsAndCanvasAreAnnounced() {
+        Form1& form = freshForm1();
+        const std::pair<QWidget*, const char*> expected[] = {
+            {form.Image2, "Move left"},
+            {form.Image3, "Move right"},
+            {form.Image4, "Move down"},
+            {form.Image5, "Move up"},
+            {form.Picture1, "Drawing screen"}};
+        for (const auto& [widget, name] : expected) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible);
+            QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(name));
+        }
+    }
+
+    // Run a second time with QT_SCALE_FACTOR=2: everything doubles and stays crisp.
+    void devicePixelsScaleWithoutBlur() {
+        Form1& form = freshForm1();
+        const qreal dpr = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+        QCOMPARE(form.devicePixelRatioF(), dpr);
+        QCOMPARE(form.Picture1->backingImage().size(), QSize(501, 301) * dpr);
+        QCOMPARE(support::clientImage(form).size(), QSize(599, 439) * dpr);
+        QTest::keyClicks(form.Picture1, QStringLiteral("dddxxx"));
+        form.Picture1->setDrawWidth(10);
+        QTest::keyClicks(form.Picture1, QStringLiteral("xxxxaaa"));
+        const QImage canvas = canvasImage(form);
+        QCOMPARE(canvas.size(), QSize(501, 301) * dpr);
+        // Only the two colours that were drawn: no blended edge pixels.
+        const int white = support::countOf(canvas, White);
+        QVERIFY(white > 0);
+        QCOMPARE(white + support::countOf(canvas, Black), canvas.width() * canvas.height());
+        // The width-1 stroke is exactly dpr device pixels thick.
+        const QRect first = support::boundsOf(canvas.copy(0, 0, canvas.width(),
+                                                          int((px(2288) + 1) * dpr)),
+                                              White);
+        QCOMPARE(first.height(), int(dpr));
+    }
+
+    void closeRequestUnloadsTheWindow() {
+        Form1& form = freshForm1();
+        QPointer<Form1> watch = &form;
+        form.close();
+        QVERIFY(!forms::isLoaded<Form1>());
+        support::settle();
+        QVERIFY(watch.isNull());
+    }
+
+    void exitUnloadsTheWindow() {
+        freshForm1().exit1_Click();
+        QVERIFY(!forms::isLoaded<Form1>());
+        QCOMPARE(forms::loadedCount(), 0);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
