@@ -24,10 +24,37 @@ public:
     void Image3_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
     void Image4_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
     void Image5_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
-    void exit1_Click();
 
-    void placePenAtRandom();
-    void erase();
+    // The menu bar's commands, one per entry.
+    void print1_Click();
+    void save1_Click();
+    void exit1_Click();
+    void BlackColor_Click();
+    void WhiteColor_Click();
+    void RedColor_Click();
+    void BlueColor_Click();
+    void GreenColor_Click();
+    void YellowColor_Click();
+    void MagentaColor_Click();
+    void OrangeColor_Click();
+    void CyanColor_Click();
+    void GrayColor_Click();
+    void BlackScreen_Click();
+    void GrayScreen_Click();
+    void ShakeItBaby_Click();
+    void RandomPen_Click();
+    void One1_Click();
+    void two1_Click();
+    void five1_Click();
+    void ten1_Click();
+    void fifty1_Click();
+    void FiveSpeed_Click();
+    void FiftySpeed_Click();
+    void HunSpeed_Click();
+    void TwoHunSpeed_Click();
+    void AddYourName1_Click();
+    void ControlGame_Click();
+    void AboutPemrod_Click();
 
     // The client area (the toy under the menu bar) and its size in twips.
     QWidget& client() const { return *client_; }
@@ -48,5 +75,7 @@ public:
     std::mt19937 Random{std::random_device{}()};
 
 private:
+    void fitMenuBar();
+
     QWidget* client_ = nullptr;
 };

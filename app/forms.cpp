@@ -31,17 +31,17 @@ namespace detail {
 
 Form* find(std::type_index type) {
     for (const Entry& e : registry())
-        if (e.type == type)
-            return e.form;
+        if (e.type == type) return e.form;
     return nullptr;
 }
 
-void add(std::type_index type, Form* form) { registry().push_back({type, form, false}); }
+void add(std::type_index type, Form* form) {
+    registry().push_back({type, form, false});
+}
 
 void unload(Form& form) {
     auto it = findEntry(form);
-    if (it == registry().end() || it->unloading)
-        return;
+    if (it == registry().end() || it->unloading) return;
     it->unloading = true;
     int Cancel = 0;
     form.Form_Unload(Cancel);

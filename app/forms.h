@@ -26,20 +26,20 @@ void unload(Form& form);
 } // namespace detail
 
 template <class F> F& get() {
-    if (Form* form = detail::find(typeid(F)))
-        return static_cast<F&>(*form);
+    if (Form* form = detail::find(typeid(F))) return static_cast<F&>(*form);
     auto* form = new F;
     detail::add(typeid(F), form);
     form->Form_Load();
     return *form;
 }
 
-template <class F> bool isLoaded() { return detail::find(typeid(F)) != nullptr; }
+template <class F> bool isLoaded() {
+    return detail::find(typeid(F)) != nullptr;
+}
 
 // Does nothing for a window that is not loaded, and never loads it.
 template <class F> void unload() {
-    if (Form* form = detail::find(typeid(F)))
-        detail::unload(*form);
+    if (Form* form = detail::find(typeid(F))) detail::unload(*form);
 }
 
 int loadedCount();

@@ -5,7 +5,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ImageBox::ImageBox(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+ImageBox::ImageBox(QWidget* parent)
+    : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void ImageBox::setPicture(const QPixmap& picture) {
     picture_ = picture;

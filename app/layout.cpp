@@ -11,8 +11,7 @@ namespace layout {
 namespace {
 
 void setColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t value) {
-    if (value == PlatformDefault)
-        return;
+    if (value == PlatformDefault) return;
     QPalette palette = widget.palette();
     palette.setColor(role, colors::toQColor(value));
     widget.setPalette(palette);
@@ -59,8 +58,7 @@ Controls build(QWidget& parent, std::span<const Control> table) {
         QWidget* widget = make(parent, c);
         widget->setObjectName(QString::fromUtf8(c.name));
         widget->setGeometry(toPixels(c.left, c.top, c.width, c.height));
-        if (c.accessibleName)
-            widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        if (c.accessibleName) widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
         controls.add(widget->objectName(), widget);
     }
     return controls;

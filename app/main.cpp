@@ -33,8 +33,7 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         std::fputs(NoDisplay, stderr);
         std::_Exit(EXIT_FAILURE);
     }
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        startupLog.append(message);
+    if (type != QtDebugMsg && type != QtInfoMsg) startupLog.append(message);
 }
 
 } // namespace

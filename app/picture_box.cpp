@@ -7,7 +7,8 @@
 #include <QPainter>
 #include <cmath>
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+PictureBox::PictureBox(QWidget* parent)
+    : QFrame(parent) {
     // Windows-style sunken panel: always two pixels wide.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
@@ -18,8 +19,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     const qreal dpr = devicePixelRatioF();
     const QSize device = contentsRect().size() * dpr;
-    if (backing_.size() == device)
-        return;
+    if (backing_.size() == device) return;
     backing_ = QImage(device, QImage::Format_RGB32);
     backing_.setDevicePixelRatio(dpr);
     backing_.fill(colors::toQColor(backColor_));
@@ -34,8 +34,7 @@ QPointF PictureBox::toPixelCentre(float x, float y) {
 }
 
 void PictureBox::stroke(QPointF from, QPointF to, std::uint32_t color) {
-    if (backing_.isNull())
-        return;
+    if (backing_.isNull()) return;
     const qreal width = drawWidth_;
     QPainter painter(&backing_);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -71,7 +70,9 @@ void PictureBox::setBackColor(std::uint32_t color) {
     Cls();
 }
 
-void PictureBox::setDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
+void PictureBox::setDrawWidth(int pixels) {
+    drawWidth_ = pixels < 1 ? 1 : pixels;
+}
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
@@ -81,7 +82,6 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
-    if (!text.isEmpty() && KeyPress)
-        KeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
+    if (!text.isEmpty() && KeyPress) KeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
     QFrame::keyPressEvent(event);
 }

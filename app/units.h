@@ -5,10 +5,14 @@ namespace units {
 
 inline constexpr double TwipsPerPixel = 15.0;
 
-constexpr double twipsToPixels(double twips) { return twips / TwipsPerPixel; }
+constexpr double twipsToPixels(double twips) {
+    return twips / TwipsPerPixel;
+}
 constexpr int twipsToPixelsRounded(int twips) {
     return static_cast<int>(twips / TwipsPerPixel + 0.5);
 }
-constexpr double pixelsToTwips(double pixels) { return pixels * TwipsPerPixel; }
+constexpr double pixelsToTwips(double pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 } // namespace units

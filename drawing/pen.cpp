@@ -31,7 +31,9 @@ std::uint32_t inkValue(const PenState& pen) {
     return value;
 }
 
-void setInk(PenState& pen, std::uint32_t color) { pen.InkColor = std::to_string(color); }
+void setInk(PenState& pen, std::uint32_t color) {
+    pen.InkColor = std::to_string(color);
+}
 
 void moveLeft(PenState& pen, Canvas& canvas) {
     pen.XPos2 = clampPos(pen.XPos - pen.PenSpeed);
@@ -57,7 +59,9 @@ void moveDown(PenState& pen, Canvas& canvas) {
     pen.YPos = pen.YPos2;
 }
 
-void erase(Canvas& canvas) { canvas.Cls(); }
+void erase(Canvas& canvas) {
+    canvas.Cls();
+}
 
 KeyAction keyAction(std::int16_t KeyAscii) {
     // Lower-case letters and the keypad digits only.
@@ -73,8 +77,7 @@ KeyAction keyAction(std::int16_t KeyAscii) {
         {50, KeyAction::Down},
     }};
     for (const auto& [code, action] : keys)
-        if (code == KeyAscii)
-            return action;
+        if (code == KeyAscii) return action;
     return KeyAction::None;
 }
 

@@ -150,7 +150,9 @@ QImage knob(bool verticalCut, int firstDx, int firstDy) {
     return image;
 }
 
-QImage toRgb24(const QImage& image) { return image.convertToFormat(QImage::Format_RGB888); }
+QImage toRgb24(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB888);
+}
 
 QImage icon() {
     QImage image(32, 32, QImage::Format_RGB32);
@@ -176,8 +178,7 @@ QImage icon() {
 // A one-image .ico holding the 8-bit icon as a device-independent bitmap.
 bool writeIco(const QImage& indexed, const QString& name) {
     QFile file(outDir + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return false;
     const int w = indexed.width();
     const int h = indexed.height();
     const int rowBytes = (w + 3) / 4 * 4;
@@ -219,14 +220,14 @@ int main(int argc, char* argv[]) {
     const QImage leftKnob = knob(true, -1, 0);
     const QImage rightKnob = knob(false, 0, -1);
     const QImage small = icon();
-    const bool ok = save(toRgb24(background()), QStringLiteral("background.bmp")) &&
-                    save(toRgb24(leftKnob.copy(0, 0, 32, 64)), QStringLiteral("knob_left.bmp")) &&
-                    save(toRgb24(leftKnob.copy(32, 0, 32, 64)), QStringLiteral("knob_right.bmp")) &&
-                    save(toRgb24(rightKnob.copy(0, 0, 64, 32)), QStringLiteral("knob_up.bmp")) &&
-                    save(toRgb24(rightKnob.copy(0, 32, 64, 32)), QStringLiteral("knob_down.bmp")) &&
-                    save(small, QStringLiteral("icon.bmp")) &&
-                    save(small.convertToFormat(QImage::Format_RGB32),
-                         QStringLiteral("scribblewick.png")) &&
-                    writeIco(small, QStringLiteral("scribblewick.ico"));
+    const bool ok =
+        save(toRgb24(background()), QStringLiteral("background.bmp")) &&
+        save(toRgb24(leftKnob.copy(0, 0, 32, 64)), QStringLiteral("knob_left.bmp")) &&
+        save(toRgb24(leftKnob.copy(32, 0, 32, 64)), QStringLiteral("knob_right.bmp")) &&
+        save(toRgb24(rightKnob.copy(0, 0, 64, 32)), QStringLiteral("knob_up.bmp")) &&
+        save(toRgb24(rightKnob.copy(0, 32, 64, 32)), QStringLiteral("knob_down.bmp")) &&
+        save(small, QStringLiteral("icon.bmp")) &&
+        save(small.convertToFormat(QImage::Format_RGB32), QStringLiteral("scribblewick.png")) &&
+        writeIco(small, QStringLiteral("scribblewick.ico"));
     return ok ? 0 : 1;
 }

@@ -10,7 +10,9 @@ constexpr QPoint ClientOrigin(68, 84);
 constexpr QPoint CanvasInner(50, 50); // inside the canvas's 2-pixel border
 constexpr QRgb White = 0xFFFFFF;
 
-int px(int twips) { return (twips + 7) / 15; }
+int px(int twips) {
+    return (twips + 7) / 15;
+}
 
 QRgb at(const QImage& shot, QPoint client) {
     return shot.pixel(ClientOrigin + client) & 0xFFFFFF;
@@ -21,7 +23,8 @@ QMap<QString, int> geometry(const XSession& x, const QString& id) {
     const QString out = x.run(QStringLiteral("xdotool"),
                               {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
     for (const QString& line : out.split(QLatin1Char('\n')))
-        values.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1).toInt());
+        values.insert(line.section(QLatin1Char('='), 0, 0),
+                      line.section(QLatin1Char('='), 1).toInt());
     return values;
 }
 
@@ -42,13 +45,13 @@ private slots:
         QCOMPARE(g.value(QStringLiteral("WIDTH")), 599);
         QCOMPARE(g.value(QStringLiteral("Y")) + g.value(QStringLiteral("HEIGHT")), 84 + 439);
 
-        QVERIFY(!x.run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"),
-                                                   QStringLiteral("--sync"), toy.windowId()})
-                     .isEmpty());
         QVERIFY(!x.run(QStringLiteral("xdotool"),
-                       {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"),
-                        QStringLiteral("dd")})
+                       {QStringLiteral("windowfocus"), QStringLiteral("--sync"), toy.windowId()})
                      .isEmpty());
+        QVERIFY(
+            !x.run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"),
+                                               QStringLiteral("40"), QStringLiteral("dd")})
+                 .isEmpty());
         // One click on the right half of the left knob: one more step right.
         const QPoint knob = ClientOrigin + QPoint(80 + 16, 364 + 32);
         QVERIFY(!x.run(QStringLiteral("xdotool"),
@@ -76,6 +79,32 @@ private slots:
         QVERIFY(at(shot, {CanvasInner.x() + px(3938) + 1, row}) != White);
         QVERIFY(at(shot, {CanvasInner.x() + px(3838), row - 1}) != White);
         shot.save(QStringLiteral("desktop-main-window.png"));
+    }
+
+    void shortcutsReachTheMenuThroughTheWindowSystem() {
+        XSession x;
+        QVERIFY(x.isRunning());
+        Toy toy(x);
+        QVERIFY(!toy.windowId().isEmpty());
+        const auto xdotool = [&](QStringList args) {
+            return !x.run(QStringLiteral("xdotool"), args).isEmpty();
+        };
+        QVERIFY(xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(xdotool({"type", "--delay", "40", "d"}));
+        QVERIFY(xdotool({"key", "--delay", "40", "ctrl+o", "x"}));
+        QTest::qWait(300);
+        QImage shot = x.screenshot();
+        const int left = CanvasInner.x() + px(3788), row = CanvasInner.y() + px(2288);
+        QCOMPARE(at(shot, {left + 1, row}), White);
+        QCOMPARE(at(shot, {CanvasInner.x() + px(3838), row + 2}), qRgb(255, 128, 0) & 0xFFFFFF);
+        shot.save(QStringLiteral("desktop-shortcuts.png"));
+
+        QVERIFY(xdotool({"key", "F6"}));
+        QTest::qWait(300);
+        shot = x.screenshot();
+        for (int y = 0; y < 301; y += 20)
+            for (int xx = 0; xx < 501; xx += 20)
+                QCOMPARE(at(shot, CanvasInner + QPoint(xx, y)), qRgb(128, 128, 128) & 0xFFFFFF);
     }
 
     void closeRequestEndsTheProgram() {

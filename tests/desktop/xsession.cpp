@@ -16,8 +16,7 @@ XSession::XSession() {
                       {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
                        QStringLiteral("1024x768x24"), QStringLiteral("-br"),
                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!server_.waitForStarted(5000))
-            return;
+        if (!server_.waitForStarted(5000)) return;
         for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
             if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
                 display_ = QStringLiteral(":%1").arg(n);
@@ -68,8 +67,7 @@ QImage XSession::screenshot() const {
     process.setProcessEnvironment(environment());
     process.start(QStringLiteral("import"),
                   {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
-    if (!process.waitForFinished(20000))
-        return {};
+    if (!process.waitForFinished(20000)) return {};
     return QImage::fromData(process.readAllStandardOutput(), "PNG")
         .convertToFormat(QImage::Format_RGB32);
 }
@@ -78,12 +76,12 @@ bool XSession::requestClose(const QString& windowId) const {
     return !run(QStringLiteral(X_CLOSE_REQUEST), {windowId}).isEmpty();
 }
 
-Toy::Toy(const XSession& session) : session_(session) {
+Toy::Toy(const XSession& session)
+    : session_(session) {
     process_.setProcessEnvironment(session.environment());
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
-    if (!process_.waitForStarted(10000))
-        return;
+    if (!process_.waitForStarted(10000)) return;
     const QString found = session.run(
         QStringLiteral("xdotool"),
         {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),

@@ -15,16 +15,14 @@ QByteArray utf16(const QString& text) {
 // In the compiled record a string value follows its key after padding to 32 bits.
 QString valueOf(const QByteArray& res, const QString& key) {
     const qsizetype at = res.indexOf(utf16(key));
-    if (at < 0)
-        return {};
+    if (at < 0) return {};
     qsizetype pos = at + utf16(key).size();
     while (pos % 4 != 0)
         ++pos;
     QString value;
     for (; pos + 1 < res.size(); pos += 2) {
         const char16_t c = char16_t(uchar(res[pos])) | char16_t(uchar(res[pos + 1]) << 8);
-        if (c == 0)
-            break;
+        if (c == 0) break;
         value.append(QChar(c));
     }
     return value;
@@ -47,11 +45,10 @@ private slots:
         const QString out = dir.filePath(QStringLiteral("scribblewick.res"));
         QProcess windres;
         windres.setWorkingDirectory(QStringLiteral(ASSETS_DIR));
-        windres.start(QStringLiteral(WINDRES), {QStringLiteral("--preprocessor=cpp"),
-                                               QStringLiteral("-O"), QStringLiteral("res"),
-                                               QStringLiteral("-i"),
-                                               QStringLiteral("scribblewick.rc"),
-                                               QStringLiteral("-o"), out});
+        windres.start(QStringLiteral(WINDRES),
+                      {QStringLiteral("--preprocessor=cpp"), QStringLiteral("-O"),
+                       QStringLiteral("res"), QStringLiteral("-i"),
+                       QStringLiteral("scribblewick.rc"), QStringLiteral("-o"), out});
         QVERIFY2(windres.waitForFinished(60000), "windres did not finish");
         QVERIFY2(windres.exitCode() == 0, windres.readAllStandardError().constData());
         QFile file(out);

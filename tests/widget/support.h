@@ -21,8 +21,7 @@ inline Form1& freshForm1() {
     settle();
     Form1& form = forms::get<Form1>();
     form.setVisible(true);
-    if (!QTest::qWaitForWindowActive(&form))
-        qWarning("main window did not become active");
+    if (!QTest::qWaitForWindowActive(&form)) qWarning("main window did not become active");
     return form;
 }
 
@@ -44,8 +43,7 @@ inline QRect boundsOf(const QImage& image, QRgb color) {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF))
-                box |= QRect(x, y, 1, 1);
+            if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) box |= QRect(x, y, 1, 1);
     return box;
 }
 

@@ -19,7 +19,9 @@ constexpr QRgb White = 0xFFFFFF;
 constexpr QRgb Black = 0x000000;
 
 // Pixel of a canvas position in twips: the centre of the nearest whole pixel.
-int px(int twips) { return (twips + 7) / 15; }
+int px(int twips) {
+    return (twips + 7) / 15;
+}
 
 } // namespace
 
@@ -140,12 +142,11 @@ private slots:
 
     void knobsAndCanvasAreAnnounced() {
         Form1& form = freshForm1();
-        const std::pair<QWidget*, const char*> expected[] = {
-            {form.Image2, "Move left"},
-            {form.Image3, "Move right"},
-            {form.Image4, "Move down"},
-            {form.Image5, "Move up"},
-            {form.Picture1, "Drawing screen"}};
+        const std::pair<QWidget*, const char*> expected[] = {{form.Image2, "Move left"},
+                                                             {form.Image3, "Move right"},
+                                                             {form.Image4, "Move down"},
+                                                             {form.Image5, "Move up"},
+                                                             {form.Picture1, "Drawing screen"}};
         for (const auto& [widget, name] : expected) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
             QVERIFY(accessible);
@@ -170,9 +171,8 @@ private slots:
         QVERIFY(white > 0);
         QCOMPARE(white + support::countOf(canvas, Black), canvas.width() * canvas.height());
         // The width-1 stroke is exactly dpr device pixels thick.
-        const QRect first = support::boundsOf(canvas.copy(0, 0, canvas.width(),
-                                                          int((px(2288) + 1) * dpr)),
-                                              White);
+        const QRect first =
+            support::boundsOf(canvas.copy(0, 0, canvas.width(), int((px(2288) + 1) * dpr)), White);
         QCOMPARE(first.height(), int(dpr));
     }
 

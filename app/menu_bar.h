@@ -1,0 +1,27 @@
+#pragma once
+
+#include "drawing/menu_tree.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+// Builds a menu bar from its table; each entry's Click runs its handler on `handlers`.
+template <class H, std::size_t N>
+void buildMenuBar(QMenuBar& bar, H& handlers, const std::array<drawing::MenuItem<H>, N>& items) {
+    QMenu* menu = nullptr;
+    for (const drawing::MenuItem<H>& item : items) {
+        const QString caption = QString::fromUtf8(item.caption);
+        if (item.level == 1) {
+            menu = bar.addMenu(caption);
+            menu->setObjectName(QString::fromUtf8(item.name));
+            continue;
+        }
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromUtf8(item.name));
+        action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+        QObject::connect(action, &QAction::triggered, &handlers,
+                         [&handlers, click = item.click] { (handlers.*click)(); });
+    }
+}
