@@ -10,15 +10,18 @@
 
 #include "drawing/settings.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <algorithm>
 #include <array>
 
 namespace {
 
 constexpr const char* Caption = "Scribblewick!";
+constexpr const char* SaveTitle = "Save Your Bitmap";
 constexpr int ClientWidth = 8985; // twips
 constexpr int ClientHeight = 6585;
 constexpr int ClientLeft = 1020; // first place of the client area on the screen
@@ -97,6 +100,11 @@ Form1::Form1() {
                              units::twipsToPixelsRounded(ClientTop) - menuHeight),
                       sizeHint()));
     Picture1->setFocus();
+
+    CommonDialog1.DialogTitle = QString::fromUtf8(SaveTitle);
+    reportFailure = [this](const QString& title, const QString& message) {
+        QMessageBox::warning(this, title, message);
+    };
 }
 
 void Form1::fitMenuBar() {
@@ -140,9 +148,78 @@ void Form1::Image5_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float, floa
     drawing::moveUp(Pen, *Picture1);
 }
 
-void Form1::print1_Click() {}
+Picture Form1::captureToClipboard() {
+    output::clearClipboard();
+    Picture picture = CaptureClient(*this);
+    const QString refused = output::putOnClipboard(picture);
+    if (!refused.isEmpty())
+        reportFailure(
+            QStringLiteral("Could not copy"),
+            QStringLiteral("The picture could not be put on the clipboard: %1.").arg(refused));
+    return picture;
+}
 
-void Form1::save1_Click() {}
+// Save and print use the picture they captured, never what the clipboard holds by then.
+void Form1::print1_Click() {
+    const Picture picture = captureToClipboard();
+    QString error;
+    const std::unique_ptr<output::Printer> printer = printerFactory(error);
+    if (!printer) {
+        reportFailure(QStringLiteral("Could not print"),
+                      QStringLiteral("There is no printer to print on: %1.").arg(error));
+        return;
+    }
+    error = PrintPictureToFitPage(*printer, picture);
+    if (error.isEmpty() && !printer->EndDoc()) error = printer->errorString();
+    if (!error.isEmpty())
+        reportFailure(QStringLiteral("Could not print"),
+                      QStringLiteral("The picture could not be printed on \u201c%1\u201d: %2.")
+                          .arg(printer->name(), error));
+}
+
+void Form1::save1_Click() {
+    const Picture picture = captureToClipboard();
+    CommonDialog1.DefaultExt = QStringLiteral(".BMP");
+    CommonDialog1.Filter = QStringLiteral("Bitmap Image (*.bmp)|*.bmp");
+    CommonDialog1.ShowSave(this);
+    if (CommonDialog1.FileName.isEmpty()) return;
+    const QString error = output::writeBitmap(picture, CommonDialog1.FileName);
+    if (!error.isEmpty())
+        reportFailure(QStringLiteral("Could not save"),
+                      QStringLiteral("The picture could not be saved as \u201c%1\u201d: %2.")
+                          .arg(QDir::toNativeSeparators(CommonDialog1.FileName), error));
+}
+
+Picture Form1::CaptureClient(Form1& frmSrc) {
+    const double dpr = frmSrc.devicePixelRatioF();
+    int width = 0;
+    int height = 0;
+    if (!output::roundToInt32(units::twipsToPixels(frmSrc.ScaleWidth()) * dpr, width) ||
+        !output::roundToInt32(units::twipsToPixels(frmSrc.ScaleHeight()) * dpr, height))
+        return {};
+    return CaptureWindow(&frmSrc, true, 0, 0, width, height);
+}
+
+Picture Form1::CaptureWindow(QWidget* hWndSrc, bool Client, int LeftSrc, int TopSrc, int WidthSrc,
+                             int HeightSrc) {
+    if (!hWndSrc || WidthSrc <= 0 || HeightSrc <= 0) return {};
+    auto* mainWindow = qobject_cast<QMainWindow*>(hWndSrc);
+    QWidget* clientArea =
+        mainWindow && mainWindow->centralWidget() ? mainWindow->centralWidget() : hWndSrc;
+    QImage bitmap = output::grabWindow(*hWndSrc, *clientArea, Client,
+                                       QRect(LeftSrc, TopSrc, WidthSrc, HeightSrc));
+    const output::DisplayCaps caps = displayCaps();
+    if (!output::usesPalette(caps)) return CreateBitmapPicture(bitmap, {});
+    return CreateBitmapPicture(output::toIndexed(bitmap, caps.systemPalette), caps.systemPalette);
+}
+
+Picture Form1::CreateBitmapPicture(const QImage& hBmp, const QList<QRgb>& hPal) {
+    return Picture(hBmp, hPal, units::DotsPerInch * devicePixelRatioF());
+}
+
+QString Form1::PrintPictureToFitPage(output::Printer& Prn, const Picture& Pic) {
+    return output::PrintPictureToFitPage(Prn, Pic);
+}
 
 void Form1::exit1_Click() {
     forms::unload<Form1>();

@@ -2,10 +2,17 @@
 
 #include "drawing/pen.h"
 #include "forms.h"
+#include "output/capture.h"
+#include "output/picture.h"
+#include "output/printer.h"
+#include "output/qt_printer.h"
+#include "output/save.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <random>
 
 class ImageBox;
@@ -56,6 +63,16 @@ public:
     void ControlGame_Click();
     void AboutPemrod_Click();
 
+    // The toy's picture: the client area in device pixels, rendered from the widgets.
+    Picture CaptureClient(Form1& frmSrc);
+    // `hWndSrc`'s client area (Client true) or whole window with its frame, from LeftSrc,
+    // TopSrc, in device pixels.
+    Picture CaptureWindow(QWidget* hWndSrc, bool Client, int LeftSrc, int TopSrc, int WidthSrc,
+                          int HeightSrc);
+    Picture CreateBitmapPicture(const QImage& hBmp, const QList<QRgb>& hPal);
+    // Returns "" when the picture was drawn, else why not.
+    QString PrintPictureToFitPage(output::Printer& Prn, const Picture& Pic);
+
     // The client area (the toy under the menu bar) and its size in twips.
     QWidget& client() const { return *client_; }
     float ScaleWidth() const;
@@ -74,8 +91,19 @@ public:
     // Seeded once per run; tests reseed it.
     std::mt19937 Random{std::random_device{}()};
 
+    output::CommonDialog CommonDialog1;
+
+    // The platform services below are replaceable so tests can stand in for them.
+    output::DisplayQuery displayCaps = output::queryDisplay;
+    std::function<std::unique_ptr<output::Printer>(QString& error)> printerFactory =
+        output::defaultPrinter;
+    // Tells the user what failed; by default in a message box.
+    std::function<void(const QString& title, const QString& message)> reportFailure;
+
 private:
     void fitMenuBar();
+    // Clipboard cleared, the capture taken and put on it; failures are reported.
+    Picture captureToClipboard();
 
     QWidget* client_ = nullptr;
 };

@@ -4,6 +4,7 @@
 namespace units {
 
 inline constexpr double TwipsPerPixel = 15.0;
+inline constexpr double DotsPerInch = 1440.0 / TwipsPerPixel;
 
 constexpr double twipsToPixels(double twips) {
     return twips / TwipsPerPixel;

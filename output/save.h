@@ -1,0 +1,36 @@
+#pragma once
+
+#include "picture.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace output {
+
+// The save dialog component: title, default extension, file types as "description|pattern",
+// and after ShowSave the chosen path, or "" when the user chose none.
+class CommonDialog {
+public:
+    QString DialogTitle;
+    QString DefaultExt;
+    QString Filter;
+    QString FileName;
+
+    // Tests answer here in place of a person: a path, or "" to cancel.
+    std::function<QString(const CommonDialog&)> scriptedAnswer;
+
+    void ShowSave(QWidget* parent);
+};
+
+// Writes the picture as a Windows BMP: 24 bits per pixel, or 8 with its colour table when it
+// has a palette. An existing file is replaced whole or left untouched. Returns "" on success,
+// else the reason.
+QString writeBitmap(const Picture& picture, const QString& path);
+
+// The system clipboard, holding the picture as a bitmap in the formats other programs paste.
+void clearClipboard();
+QString putOnClipboard(const Picture& picture);
+
+} // namespace output
