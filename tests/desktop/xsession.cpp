@@ -72,22 +72,35 @@ QImage XSession::screenshot() const {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+QString XSession::waitForWindow(const QString& title, int timeoutMs) const {
+    const QString found = run(QStringLiteral("xdotool"),
+                              {QStringLiteral("search"), QStringLiteral("--sync"),
+                               QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title},
+                              timeoutMs);
+    return found.section(QLatin1Char('\n'), 0, 0);
+}
+
+bool XSession::windowShown(const QString& title) const {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                   QStringLiteral("--name"), title});
+    return process.waitForFinished(20000) && process.exitCode() == 0;
+}
+
 bool XSession::requestClose(const QString& windowId) const {
     return !run(QStringLiteral(X_CLOSE_REQUEST), {windowId}).isEmpty();
 }
 
-Toy::Toy(const XSession& session)
-    : session_(session) {
-    process_.setProcessEnvironment(session.environment());
+Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment) {
+    QProcessEnvironment env = session.environment();
+    env.insert(extraEnvironment);
+    process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
     if (!process_.waitForStarted(10000)) return;
-    const QString found = session.run(
-        QStringLiteral("xdotool"),
-        {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-         QStringLiteral("--pid"), QString::number(process_.processId()), QStringLiteral("--name"),
-         QStringLiteral("^Scribblewick!$")});
-    windowId_ = found.section(QLatin1Char('\n'), 0, 0);
+    windowId_ = session.waitForWindow(QStringLiteral("^Scribblewick!$"));
 }
 
 Toy::~Toy() {

@@ -22,6 +22,12 @@ public:
     // Runs a command on this display and returns what it printed; empty on failure.
     QString run(const QString& program, const QStringList& arguments, int timeoutMs = 20000) const;
     QImage screenshot() const;
+    // The id of the first window titled `title`, waiting for it to appear; empty if it never did.
+    QString waitForWindow(const QString& title, int timeoutMs = 20000) const;
+    // Whether a window titled `title` is on the screen now.
+    bool windowShown(const QString& title) const;
+    // The pixels of a screen rectangle.
+    QImage screenArea(const QRect& area) const { return screenshot().copy(area); }
     // Sends the WM_DELETE_WINDOW request a window manager's close box would send.
     bool requestClose(const QString& windowId) const;
 
@@ -33,7 +39,8 @@ private:
 // The built toy, started on a session's display.
 class Toy {
 public:
-    explicit Toy(const XSession& session);
+    // `extraEnvironment` adds to or overrides the session's environment.
+    explicit Toy(const XSession& session, const QProcessEnvironment& extraEnvironment = {});
     ~Toy();
     Toy(const Toy&) = delete;
     Toy& operator=(const Toy&) = delete;
@@ -44,7 +51,6 @@ public:
     bool waitForExit(int timeoutMs = 10000);
 
 private:
-    const XSession& session_;
     QProcess process_;
     QString windowId_;
 };

@@ -1,0 +1,184 @@
+// Saving through the real dialog, the clipboard read back with xclip, and printing to a real
+// CUPS queue that writes PDF, all under Xvfb as a person would do it.
+#include "cups_queue.h"
+#include "xsession.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr QRect ClientArea(68, 84, 599, 439);
+
+bool xdotool(const XSession& x, const QStringList& arguments) {
+    return !x.run(QStringLiteral("xdotool"), arguments).isEmpty();
+}
+
+QByteArray clipboard(const XSession& x, const QString& target) {
+    QProcess xclip;
+    xclip.setProcessEnvironment(x.environment());
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                          QStringLiteral("-t"), target, QStringLiteral("-o")});
+    xclip.waitForFinished(20000);
+    return xclip.readAllStandardOutput();
+}
+
+// Where two pictures' colours first differ, or "" when they match pixel for pixel.
+QString difference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return QStringLiteral("sizes differ");
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF))
+                return QStringLiteral("%1, %2: %3 against %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(a.pixel(x, y), 8, 16)
+                    .arg(b.pixel(x, y), 8, 16);
+    return {};
+}
+
+// The box of the page's pixels that are not paper white.
+QRect inkedBox(const QImage& page) {
+    QRect box;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 235) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class DesktopPictureOutputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveThroughTheDialogAndPasteElsewhere() {
+        XSession x;
+        QVERIFY(x.isRunning());
+        Toy toy(x);
+        QVERIFY(!toy.windowId().isEmpty());
+        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(xdotool(x, {"type", "--delay", "30", "dddxxxaa"}));
+        QVERIFY(xdotool(x, {"key", "ctrl+s"}));
+        const QString dialog = x.waitForWindow(QStringLiteral("^Save Your Bitmap$"));
+        QVERIFY2(!dialog.isEmpty(), "the save dialog did not open");
+
+        QTemporaryDir dir;
+        const QString typed = dir.filePath(QStringLiteral("my drawing"));
+        QVERIFY(xdotool(x, {"windowfocus", "--sync", dialog}));
+        QVERIFY(xdotool(x, {"type", "--delay", "10", typed}));
+        QVERIFY(xdotool(x, {"key", "Return"}));
+        // The default extension is added to a name typed without one.
+        const QString saved = typed + QStringLiteral(".BMP");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10000);
+        QTest::qWait(300);
+
+        const QImage bmp(saved);
+        QCOMPARE(bmp.size(), QSize(599, 439));
+        QCOMPARE(bmp.depth(), 32); // Qt reads 24-bit files as 32-bit images
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(30).mid(28, 2), QByteArray("\x18\x00", 2)); // 24 bits per pixel
+        // The file shows exactly what the screen shows in the client area.
+        QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(QStringLiteral("^Save Your Bitmap$")), 5000);
+        const QImage screen = x.screenArea(ClientArea);
+        screen.save(QStringLiteral("desktop-after-save.png"));
+        bmp.save(QStringLiteral("desktop-saved.png"));
+        QVERIFY2(difference(bmp, screen).isEmpty(), qPrintable(difference(bmp, screen)));
+
+        // Other programs find the picture on the clipboard.
+        const QString targets = QString::fromLatin1(clipboard(x, QStringLiteral("TARGETS")));
+        QVERIFY2(targets.contains(QStringLiteral("image/png")), qPrintable(targets));
+        QVERIFY(targets.contains(QStringLiteral("image/bmp")));
+        const QImage pasted = QImage::fromData(clipboard(x, QStringLiteral("image/png")), "PNG");
+        QVERIFY2(difference(pasted, bmp).isEmpty(), qPrintable(difference(pasted, bmp)));
+    }
+
+    void printOnTheDefaultPrinter() {
+        CupsQueue queue;
+        QVERIFY2(queue.isReady(), qPrintable(queue.error()));
+        QDir out(CupsQueue::outputFolder());
+        const QStringList before = out.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+
+        XSession x;
+        QVERIFY(x.isRunning());
+        Toy toy(x);
+        QVERIFY(!toy.windowId().isEmpty());
+        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(xdotool(x, {"type", "--delay", "30", "dddd"}));
+        QVERIFY(xdotool(x, {"key", "ctrl+p"}));
+
+        QString pdf;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                out.refresh();
+                for (const QString& name : out.entryList({QStringLiteral("*.pdf")}, QDir::Files))
+                    if (!before.contains(name)) pdf = out.filePath(name);
+                return !pdf.isEmpty();
+            }(),
+            60000);
+        QTest::qWait(1000); // cups-pdf finishes writing
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(20000));
+        QVERIFY(QString::fromLocal8Bit(info.readAll())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+
+        QTemporaryDir dir;
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                      QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished(30000));
+        const QImage page(dir.filePath(QStringLiteral("page.png")));
+        QVERIFY(!page.isNull());
+        page.save(QStringLiteral("desktop-printed-page.png"));
+        QFile::remove(pdf);
+
+        // The toy, turned a quarter round on a portrait page or upright on a landscape one,
+        // undistorted, from the printable area's corner across the page's short side.
+        const QRect box = inkedBox(page);
+        const bool turned = page.height() > page.width();
+        const double ratio =
+            turned ? double(box.height()) / box.width() : double(box.width()) / box.height();
+        QVERIFY2(qAbs(ratio - 599.0 / 439.0) < 0.03, qPrintable(QString::number(ratio)));
+        const int shortSide = qMin(page.width(), page.height());
+        const int filled = turned ? box.width() : box.height();
+        QVERIFY2(filled > shortSide * 0.85,
+                 qPrintable(QStringLiteral("%1 of %2").arg(filled).arg(shortSide)));
+        QVERIFY(box.left() < page.width() * 0.1 && box.top() < page.height() * 0.1);
+        // It is the red toy: its frame is a good part of the printed box.
+        int red = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+            }
+        QVERIFY2(red > box.width() * box.height() / 4, qPrintable(QString::number(red)));
+        QVERIFY(toy.process().state() == QProcess::Running);
+    }
+
+    void printWithNoPrinterSaysSo() {
+        XSession x;
+        QVERIFY(x.isRunning());
+        QProcessEnvironment noCups;
+        noCups.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
+        Toy toy(x, noCups);
+        QVERIFY(!toy.windowId().isEmpty());
+        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(xdotool(x, {"type", "--delay", "30", "dd"}));
+        const QImage drawing = x.screenArea(ClientArea);
+        QVERIFY(xdotool(x, {"key", "ctrl+p"}));
+        const QString message = x.waitForWindow(QStringLiteral("^Could not print$"));
+        QVERIFY2(!message.isEmpty(), "no message about the missing printer");
+        QVERIFY(xdotool(x, {"windowfocus", "--sync", message}));
+        QVERIFY(xdotool(x, {"key", "Return"}));
+        QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(QStringLiteral("^Could not print$")), 5000);
+        QVERIFY(toy.process().state() == QProcess::Running);
+        QVERIFY(difference(x.screenArea(ClientArea), drawing).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(DesktopPictureOutputTest)
+#include "test_desktop_picture_output.moc"
