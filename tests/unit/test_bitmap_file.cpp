@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -104,6 +105,31 @@ private slots:
         // A successful save replaces it whole.
         QCOMPARE(output::writeBitmap(Picture(sample(), {}, 96), path), QString());
         QCOMPARE(QImage(path).size(), QSize(599, 439));
+    }
+
+    void fullDiskLeavesTheOldFileAndNoLeftovers() {
+        // A small file system of its own, where a whole picture cannot fit.
+        QTemporaryDir mountPoint;
+        QProcess mount;
+        mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                              QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                              QStringLiteral("tmpfs"), mountPoint.path()});
+        if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
+            QSKIP("cannot mount a small file system here (needs root)");
+        const QString path = mountPoint.filePath(QStringLiteral("full.bmp"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old picture");
+        }
+        const QString error = output::writeBitmap(Picture(sample(), {}, 96), path);
+        const QByteArray after = readAll(path);
+        const QStringList left =
+            QDir(mountPoint.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        QProcess::execute(QStringLiteral("umount"), {mountPoint.path()});
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(after, QByteArray("old picture"));
+        QCOMPARE(left, QStringList{QStringLiteral("full.bmp")});
     }
 
     void captureSizeRoundsHalvesToEven() {

@@ -161,6 +161,7 @@ private slots:
         QCOMPARE(form.devicePixelRatioF(), dpr);
         QCOMPARE(form.Picture1->backingImage().size(), QSize(501, 301) * dpr);
         QCOMPARE(support::clientImage(form).size(), QSize(599, 439) * dpr);
+        QCOMPARE(form.CaptureClient(form).image().size(), QSize(599, 439) * dpr);
         QTest::keyClicks(form.Picture1, QStringLiteral("dddxxx"));
         form.Picture1->setDrawWidth(10);
         QTest::keyClicks(form.Picture1, QStringLiteral("xxxxaaa"));
