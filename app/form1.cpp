@@ -9,6 +9,9 @@
 #include "units.h"
 
 #include "drawing/settings.h"
+#include "windows/dialog1.h"
+#include "windows/form2.h"
+#include "windows/form3.h"
 
 #include <QDir>
 #include <QIcon>
@@ -37,7 +40,8 @@ const std::array<layout::Control, 7> Controls{{
      nullptr},
     {"Picture1", Kind::Canvas, "", 720, 720, 7575, 4575, 0x000000, Default, nullptr,
      "Drawing screen"},
-    {"Label1", Kind::Label, "", 240, 240, 8535, 255, 0x0000FF, Default, nullptr, nullptr},
+    {"Label1", Kind::Label, "", 240, 240, 8535, 255, 0x0000FF, Default, nullptr, nullptr, nullptr,
+     false, true},
     {"Image2", Kind::Image, "", 720, 5460, 480, 960, Default, Default, ":/assets/knob_left.bmp",
      "Move left"},
     {"Image3", Kind::Image, "", 1200, 5460, 480, 960, Default, Default, ":/assets/knob_right.bmp",
@@ -303,11 +307,29 @@ void Form1::TwoHunSpeed_Click() {
     Pen.PenSpeed = 200;
 }
 
-void Form1::AddYourName1_Click() {}
+namespace {
 
-void Form1::ControlGame_Click() {}
+// Loads the window if need be and shows it, brought to the front when it was open already.
+template <class F> void open() {
+    F& window = forms::get<F>();
+    window.setVisible(true);
+    window.raise();
+    window.activateWindow();
+}
 
-void Form1::AboutPemrod_Click() {}
+} // namespace
+
+void Form1::AddYourName1_Click() {
+    open<Dialog1>();
+}
+
+void Form1::ControlGame_Click() {
+    open<Form3>();
+}
+
+void Form1::AboutPemrod_Click() {
+    open<Form2>();
+}
 
 float Form1::ScaleWidth() const {
     return static_cast<float>(units::pixelsToTwips(client_->width()));

@@ -1,11 +1,17 @@
 #include "layout.h"
 
 #include "colors.h"
+#include "graphical_button.h"
 #include "image_box.h"
 #include "picture_box.h"
 #include "units.h"
 
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
+#include <climits>
 
 namespace layout {
 namespace {
@@ -15,6 +21,20 @@ void setColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t value) {
     QPalette palette = widget.palette();
     palette.setColor(role, colors::toQColor(value));
     widget.setPalette(palette);
+}
+
+// Wide desktop fonts would cut single-line texts laid out for narrower ones: those are drawn
+// in a smaller size of the same font until they fit their box.
+void shrinkToFit(QLabel& label, int width) {
+    constexpr qreal SmallestPoints = 6.0;
+    QFont font = label.font();
+    qreal points = font.pointSizeF();
+    while (points > SmallestPoints &&
+           QFontMetricsF(font).horizontalAdvance(label.text()) > width - 1) {
+        points -= 0.25;
+        font.setPointSizeF(points);
+    }
+    if (points != label.font().pointSizeF()) label.setFont(font);
 }
 
 QWidget* make(QWidget& parent, const Control& c) {
@@ -32,14 +52,38 @@ QWidget* make(QWidget& parent, const Control& c) {
     case Kind::Label: {
         auto* label = new QLabel(QString::fromUtf8(c.caption), &parent);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(c.wraps);
+        label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setFocusPolicy(Qt::NoFocus);
         setColor(*label, QPalette::Window, c.backColor);
         setColor(*label, QPalette::WindowText,
                  c.foreColor == PlatformDefault ? colors::ButtonText : c.foreColor);
         return label;
+    }
+    case Kind::Button: {
+        auto* button = new GraphicalButton(QString::fromUtf8(c.caption),
+                                           colors::toQColor(c.backColor), &parent);
+        button->setFocusPolicy(Qt::StrongFocus);
+        setColor(*button, QPalette::ButtonText,
+                 c.foreColor == PlatformDefault ? colors::ButtonText : c.foreColor);
+        return button;
+    }
+    case Kind::TextBox: {
+        auto* text = new QLineEdit(QString::fromUtf8(c.caption), &parent);
+        text->setMaxLength(INT_MAX); // no length limit
+        setColor(*text, QPalette::Base, c.backColor);
+        setColor(*text, QPalette::Text,
+                 c.foreColor == PlatformDefault ? colors::WindowText : c.foreColor);
+        return text;
+    }
+    case Kind::Frame: {
+        auto* frame = new QGroupBox(QString::fromUtf8(c.caption), &parent);
+        frame->setFocusPolicy(Qt::NoFocus);
+        frame->setAutoFillBackground(true);
+        setColor(*frame, QPalette::Window, c.backColor);
+        setColor(*frame, QPalette::WindowText, c.foreColor);
+        return frame;
     }
     }
     return nullptr;
@@ -55,13 +99,38 @@ QRect toPixels(int left, int top, int width, int height) {
 Controls build(QWidget& parent, std::span<const Control> table) {
     Controls controls;
     for (const Control& c : table) {
-        QWidget* widget = make(parent, c);
+        QWidget* holder =
+            c.container ? controls.get<QWidget>(QString::fromUtf8(c.container)) : &parent;
+        QWidget* widget = make(*holder, c);
         widget->setObjectName(QString::fromUtf8(c.name));
         widget->setGeometry(toPixels(c.left, c.top, c.width, c.height));
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !c.wraps)
+            shrinkToFit(*label, widget->width());
         if (c.accessibleName) widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
         controls.add(widget->objectName(), widget);
     }
     return controls;
+}
+
+void setUpWindow(QWidget& window, const Window& settings) {
+    window.setWindowTitle(QString::fromUtf8(settings.caption));
+    window.setWindowIcon(QIcon(QStringLiteral(":/assets/icon.bmp")));
+    Qt::WindowFlags flags = window.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    flags &= ~(Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    if (settings.minButton) flags |= Qt::WindowMinimizeButtonHint;
+    window.setWindowFlags(flags);
+    const QSize size(units::twipsToPixelsRounded(settings.clientWidth),
+                     units::twipsToPixelsRounded(settings.clientHeight));
+    window.setFixedSize(size);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, colors::toQColor(settings.backColor));
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    if (settings.hasPosition)
+        window.setGeometry(QRect(QPoint(units::twipsToPixelsRounded(settings.clientLeft),
+                                        units::twipsToPixelsRounded(settings.clientTop)),
+                                 size));
 }
 
 } // namespace layout

@@ -12,7 +12,7 @@ namespace layout {
 
 inline constexpr std::uint32_t PlatformDefault = 0xFFFFFFFFu;
 
-enum class Kind { Image, Canvas, Label };
+enum class Kind { Image, Canvas, Label, Button, TextBox, Frame };
 
 struct Control {
     const char* name;
@@ -23,7 +23,27 @@ struct Control {
     std::uint32_t foreColor = PlatformDefault;
     const char* picture = nullptr;        // resource path, for images
     const char* accessibleName = nullptr; // what a screen reader announces
+    const char* container = nullptr;      // a frame earlier in the table holding this control
+    bool centred = false;                 // label text centred instead of left-aligned
+    // Labels show one line; wider text is drawn smaller to fit the box, unless it wraps at
+    // word boundaries inside the box instead.
+    bool wraps = false;
 };
+
+// A window's own settings. Sizes and positions in twips; the position is the inner area's
+// top-left corner on the screen, or the system's choice when absent.
+struct Window {
+    const char* caption;
+    int clientWidth, clientHeight;
+    bool hasPosition;
+    int clientLeft, clientTop;
+    std::uint32_t backColor;
+    bool minButton;
+};
+
+// Applies the settings to a top-level window: title, icon, a fixed size, close box (and
+// minimise button when asked), background, position.
+void setUpWindow(QWidget& window, const Window& settings);
 
 class Controls {
 public:
@@ -36,8 +56,9 @@ private:
     QHash<QString, QWidget*> widgets_;
 };
 
-// Creates the controls as children of `parent`, in table order: that is their tab order, and
-// later controls stack above earlier ones.
+// Creates the controls as children of `parent` (or of their frame), in table order: that is
+// their tab order, and later controls stack above earlier ones. Only the canvas, buttons and
+// text boxes take the focus.
 Controls build(QWidget& parent, std::span<const Control> table);
 
 QRect toPixels(int left, int top, int width, int height);

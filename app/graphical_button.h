@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button whose whole face is its own colour, caption centred, with plain 3-D edges.
+class GraphicalButton : public QPushButton {
+public:
+    GraphicalButton(const QString& caption, const QColor& face, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor face_;
+};
