@@ -128,8 +128,12 @@ void Form1::Form_Load() {
     KeyPreview = true;
 }
 
+// The other windows go with the main window, so the program always ends with it.
 void Form1::Form_Unload(int& Cancel) {
     (void)Cancel;
+    forms::unload<Form2>();
+    forms::unload<Form3>();
+    forms::unload<Dialog1>();
 }
 
 void Form1::Picture1_KeyPress(std::int16_t KeyAscii) {
@@ -226,6 +230,8 @@ QString Form1::PrintPictureToFitPage(output::Printer& Prn, const Picture& Pic) {
 }
 
 void Form1::exit1_Click() {
+    forms::unload<Form2>();
+    forms::unload<Form3>();
     forms::unload<Form1>();
 }
 

@@ -111,9 +111,9 @@ private slots:
         // A small file system of its own, where a whole picture cannot fit.
         QTemporaryDir mountPoint;
         QProcess mount;
-        mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                              QStringLiteral("-o"), QStringLiteral("size=64k"),
-                                              QStringLiteral("tmpfs"), mountPoint.path()});
+        mount.start(QStringLiteral("mount"),
+                    {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                     QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mountPoint.path()});
         if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
             QSKIP("cannot mount a small file system here (needs root)");
         const QString path = mountPoint.filePath(QStringLiteral("full.bmp"));
