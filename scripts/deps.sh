@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
-test_pkgs=(xvfb xdotool xclip imagemagick x11-utils cups printer-driver-cups-pdf poppler-utils
+test_pkgs=(xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
            binutils-mingw-w64-x86-64 desktop-file-utils libx11-dev)
 
 case "${1:-run}" in
@@ -26,4 +26,4 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}"
