@@ -7,8 +7,8 @@ namespace colors {
 
 QColor toQColor(std::uint32_t value) {
     if ((value & SystemColor) == 0)
-        return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                      static_cast<int>((value >> 16) & 0xFF));
+        return {static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                static_cast<int>((value >> 16) & 0xFF)};
     const QPalette palette = QGuiApplication::palette();
     switch (value & ~SystemColor) {
     case 5:

@@ -222,7 +222,7 @@ Picture Form1::CaptureWindow(QWidget* hWndSrc, bool Client, int LeftSrc, int Top
 }
 
 Picture Form1::CreateBitmapPicture(const QImage& hBmp, const QList<QRgb>& hPal) {
-    return Picture(hBmp, hPal, units::DotsPerInch * devicePixelRatioF());
+    return {hBmp, hPal, units::DotsPerInch * devicePixelRatioF()};
 }
 
 QString Form1::PrintPictureToFitPage(output::Printer& Prn, const Picture& Pic) {

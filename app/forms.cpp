@@ -11,7 +11,7 @@ namespace {
 struct Entry {
     std::type_index type;
     Form* form;
-    bool unloading;
+    bool unloading; // cppcheck-suppress unusedStructMember ; read and written through iterators
 };
 
 std::vector<Entry>& registry() {
@@ -30,9 +30,10 @@ auto findEntry(const Form& form) {
 namespace detail {
 
 Form* find(std::type_index type) {
-    for (const Entry& e : registry())
-        if (e.type == type) return e.form;
-    return nullptr;
+    const auto& entries = registry();
+    const auto it = std::find_if(entries.begin(), entries.end(),
+                                 [&](const Entry& e) { return e.type == type; });
+    return it == entries.end() ? nullptr : it->form;
 }
 
 void add(std::type_index type, Form* form) {

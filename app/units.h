@@ -9,8 +9,9 @@ inline constexpr double DotsPerInch = 1440.0 / TwipsPerPixel;
 constexpr double twipsToPixels(double twips) {
     return twips / TwipsPerPixel;
 }
+// Layout values are whole, non-negative twips; 15 is odd, so there are no ties.
 constexpr int twipsToPixelsRounded(int twips) {
-    return static_cast<int>(twips / TwipsPerPixel + 0.5);
+    return (twips + 7) / 15;
 }
 constexpr double pixelsToTwips(double pixels) {
     return pixels * TwipsPerPixel;

@@ -114,6 +114,7 @@ std::int16_t roundHalfEven(float value) {
 }
 
 void placeAtRandom(PenState& pen, Canvas& canvas, float scaleWidth, float scaleHeight,
+                   // cppcheck-suppress constParameter ; drawing a number advances it
                    std::mt19937& generator) {
     pen.XPos = roundHalfEven(unitRandom(generator()) * scaleWidth);
     pen.YPos = roundHalfEven(unitRandom(generator()) * scaleHeight);

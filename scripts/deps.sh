@@ -5,7 +5,8 @@ set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
 test_pkgs=(xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
-           binutils-mingw-w64-x86-64 desktop-file-utils libx11-dev)
+           binutils-mingw-w64-x86-64 desktop-file-utils libx11-dev
+           clang-tidy clang-format cppcheck)
 
 case "${1:-run}" in
   run) wanted=("${build_pkgs[@]}") ;;
