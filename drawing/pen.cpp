@@ -116,8 +116,9 @@ std::int16_t roundHalfEven(float value) {
 void placeAtRandom(PenState& pen, Canvas& canvas, float scaleWidth, float scaleHeight,
                    // cppcheck-suppress constParameter ; drawing a number advances it
                    std::mt19937& generator) {
-    pen.XPos = roundHalfEven(unitRandom(generator()) * scaleWidth);
-    pen.YPos = roundHalfEven(unitRandom(generator()) * scaleHeight);
+    // The pen never stands left of or above 1, wherever it comes from.
+    pen.XPos = std::max(MinPos, roundHalfEven(unitRandom(generator()) * scaleWidth));
+    pen.YPos = std::max(MinPos, roundHalfEven(unitRandom(generator()) * scaleHeight));
     canvas.PSet(pen.XPos, pen.YPos, inkValue(pen));
 }
 

@@ -9,6 +9,11 @@ QtPrinter::QtPrinter(const QString& printerName) {
     printer_.setDocName(QStringLiteral("Scribblewick"));
 }
 
+void QtPrinter::printToFile(const QString& path) {
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(path);
+}
+
 void QtPrinter::setOrientation(int orientation) {
     orientation_ = orientation;
     printer_.setPageOrientation(orientation == Landscape ? QPageLayout::Landscape

@@ -12,6 +12,8 @@ namespace output {
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(const QString& printerName);
+    // Sends the page to a PDF file instead of a printer.
+    void printToFile(const QString& path);
 
     void setOrientation(int orientation) override;
     int Orientation() const override { return orientation_; }

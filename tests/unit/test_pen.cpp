@@ -174,8 +174,8 @@ private slots:
         int maxX = 0, maxY = 0, minX = 99999, minY = 99999;
         for (int i = 0; i < 20000; ++i) {
             drawing::placeAtRandom(pen, canvas, 8985, 6585, generator);
-            QVERIFY(pen.XPos >= 0 && pen.XPos <= 8985);
-            QVERIFY(pen.YPos >= 0 && pen.YPos <= 6585);
+            QVERIFY(pen.XPos >= 1 && pen.XPos <= 8985);
+            QVERIFY(pen.YPos >= 1 && pen.YPos <= 6585);
             maxX = std::max<int>(maxX, pen.XPos);
             maxY = std::max<int>(maxY, pen.YPos);
             minX = std::min<int>(minX, pen.XPos);
@@ -190,6 +190,10 @@ private slots:
         QVERIFY(minX < 100 && minY < 100);
         QCOMPARE(pen.XPos2, 11);
         QCOMPARE(pen.YPos2, 22);
+        // A draw that rounds to 0 still leaves the pen at 1, like a move to the edge would.
+        drawing::placeAtRandom(pen, canvas, 0.4f, 0.4f, generator);
+        QCOMPARE(pen.XPos, 1);
+        QCOMPARE(pen.YPos, 1);
     }
 };
 
