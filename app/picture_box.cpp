@@ -4,6 +4,7 @@
 #include "units.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -75,7 +76,8 @@ void PictureBox::setDrawWidth(int pixels) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+    // A stroke repaints only inside the border; the border needs drawing only when exposed.
+    if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), backing_);
 }

@@ -56,8 +56,7 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.bmp")));
     Form1& form = forms::get<Form1>();
     form.setVisible(true);
-    if (shown)
-        shown(form);
+    if (shown) shown(form);
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

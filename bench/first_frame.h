@@ -14,8 +14,7 @@ inline void printPeakMemory() {
     if (FILE* status = std::fopen("/proc/self/status", "r")) {
         char line[256];
         while (std::fgets(line, sizeof line, status))
-            if (std::strncmp(line, "VmHWM:", 6) == 0)
-                std::fputs(line, stdout);
+            if (std::strncmp(line, "VmHWM:", 6) == 0) std::fputs(line, stdout);
         std::fclose(status);
     }
 }
@@ -24,7 +23,8 @@ inline void printPeakMemory() {
 // when the paint pass that painted it returns.
 class QuitAfterFirstPaint : public QObject {
 public:
-    explicit QuitAfterFirstPaint(QWidget& watched) : QObject(&watched) {
+    explicit QuitAfterFirstPaint(QWidget& watched)
+        : QObject(&watched) {
         watched.installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override {

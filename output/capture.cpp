@@ -56,6 +56,9 @@ QImage grabWindow(QWidget& window, QWidget& client, bool Client, const QRect& re
         source = whole;
     }
     source = source.convertToFormat(QImage::Format_RGB32);
+    source.setDevicePixelRatio(1.0);
+    if (rect == source.rect())
+        return source; // the usual case: the whole client area, nothing to cut or pad
     // Exactly the size asked for; what lies outside the source stays black.
     QImage picture(rect.size(), QImage::Format_RGB32);
     picture.fill(Qt::black);
