@@ -18,16 +18,6 @@ QRgb at(const QImage& shot, QPoint client) {
     return shot.pixel(ClientOrigin + client) & 0xFFFFFF;
 }
 
-QMap<QString, int> geometry(const XSession& x, const QString& id) {
-    QMap<QString, int> values;
-    const QString out = x.run(QStringLiteral("xdotool"),
-                              {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
-    for (const QString& line : out.split(QLatin1Char('\n')))
-        values.insert(line.section(QLatin1Char('='), 0, 0),
-                      line.section(QLatin1Char('='), 1).toInt());
-    return values;
-}
-
 } // namespace
 
 class DesktopMainWindowTest : public QObject {
@@ -40,7 +30,7 @@ private slots:
         QVERIFY2(!toy.windowId().isEmpty(), "the main window did not appear");
 
         // The client area (under the menu bar) is 599 x 439 at 68, 84.
-        const auto g = geometry(x, toy.windowId());
+        const auto g = x.geometry(toy.windowId());
         QCOMPARE(g.value(QStringLiteral("X")), 68);
         QCOMPARE(g.value(QStringLiteral("WIDTH")), 599);
         QCOMPARE(g.value(QStringLiteral("Y")) + g.value(QStringLiteral("HEIGHT")), 84 + 439);
@@ -86,12 +76,9 @@ private slots:
         QVERIFY(x.isRunning());
         Toy toy(x);
         QVERIFY(!toy.windowId().isEmpty());
-        const auto xdotool = [&](QStringList args) {
-            return !x.run(QStringLiteral("xdotool"), args).isEmpty();
-        };
-        QVERIFY(xdotool({"windowfocus", "--sync", toy.windowId()}));
-        QVERIFY(xdotool({"type", "--delay", "40", "d"}));
-        QVERIFY(xdotool({"key", "--delay", "40", "ctrl+o", "x"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"type", "--delay", "40", "d"}));
+        QVERIFY(x.xdotool({"key", "--delay", "40", "ctrl+o", "x"}));
         QTest::qWait(300);
         QImage shot = x.screenshot();
         const int left = CanvasInner.x() + px(3788), row = CanvasInner.y() + px(2288);
@@ -99,7 +86,7 @@ private slots:
         QCOMPARE(at(shot, {CanvasInner.x() + px(3838), row + 2}), qRgb(255, 128, 0) & 0xFFFFFF);
         shot.save(QStringLiteral("desktop-shortcuts.png"));
 
-        QVERIFY(xdotool({"key", "F6"}));
+        QVERIFY(x.xdotool({"key", "F6"}));
         QTest::qWait(300);
         shot = x.screenshot();
         for (int y = 0; y < 301; y += 20)

@@ -12,10 +12,6 @@ namespace {
 
 constexpr QRect ClientArea(68, 84, 599, 439);
 
-bool xdotool(const XSession& x, const QStringList& arguments) {
-    return !x.run(QStringLiteral("xdotool"), arguments).isEmpty();
-}
-
 QByteArray clipboard(const XSession& x, const QString& target) {
     QProcess xclip;
     xclip.setProcessEnvironment(x.environment());
@@ -58,17 +54,17 @@ private slots:
         QVERIFY(x.isRunning());
         Toy toy(x);
         QVERIFY(!toy.windowId().isEmpty());
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
-        QVERIFY(xdotool(x, {"type", "--delay", "30", "dddxxxaa"}));
-        QVERIFY(xdotool(x, {"key", "ctrl+s"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"type", "--delay", "30", "dddxxxaa"}));
+        QVERIFY(x.xdotool({"key", "ctrl+s"}));
         const QString dialog = x.waitForWindow(QStringLiteral("^Save Your Bitmap$"));
         QVERIFY2(!dialog.isEmpty(), "the save dialog did not open");
 
         QTemporaryDir dir;
         const QString typed = dir.filePath(QStringLiteral("my drawing"));
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", dialog}));
-        QVERIFY(xdotool(x, {"type", "--delay", "10", typed}));
-        QVERIFY(xdotool(x, {"key", "Return"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", dialog}));
+        QVERIFY(x.xdotool({"type", "--delay", "10", typed}));
+        QVERIFY(x.xdotool({"key", "Return"}));
         // The default extension is added to a name typed without one.
         const QString saved = typed + QStringLiteral(".BMP");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10000);
@@ -105,9 +101,9 @@ private slots:
         QVERIFY(x.isRunning());
         Toy toy(x);
         QVERIFY(!toy.windowId().isEmpty());
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
-        QVERIFY(xdotool(x, {"type", "--delay", "30", "dddd"}));
-        QVERIFY(xdotool(x, {"key", "ctrl+p"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"type", "--delay", "30", "dddd"}));
+        QVERIFY(x.xdotool({"key", "ctrl+p"}));
 
         QString pdf;
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -166,14 +162,14 @@ private slots:
         noCups.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
         Toy toy(x, noCups);
         QVERIFY(!toy.windowId().isEmpty());
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
-        QVERIFY(xdotool(x, {"type", "--delay", "30", "dd"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"type", "--delay", "30", "dd"}));
         const QImage drawing = x.screenArea(ClientArea);
-        QVERIFY(xdotool(x, {"key", "ctrl+p"}));
+        QVERIFY(x.xdotool({"key", "ctrl+p"}));
         const QString message = x.waitForWindow(QStringLiteral("^Could not print$"));
         QVERIFY2(!message.isEmpty(), "no message about the missing printer");
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", message}));
-        QVERIFY(xdotool(x, {"key", "Return"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", message}));
+        QVERIFY(x.xdotool({"key", "Return"}));
         QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(QStringLiteral("^Could not print$")), 5000);
         QVERIFY(toy.process().state() == QProcess::Running);
         QVERIFY(difference(x.screenArea(ClientArea), drawing).isEmpty());

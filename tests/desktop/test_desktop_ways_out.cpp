@@ -6,19 +6,15 @@
 
 namespace {
 
-bool xdotool(const XSession& x, const QStringList& arguments) {
-    return !x.run(QStringLiteral("xdotool"), arguments).isEmpty();
-}
-
 // Opens a window with its function key and, if asked, puts it away with its focused button.
 bool openWindow(const XSession& x, const Toy& toy, const char* key, const QString& title,
                 bool putAway) {
-    if (!xdotool(x, {"windowfocus", "--sync", toy.windowId()}) || !xdotool(x, {"key", key}))
+    if (!x.xdotool({"windowfocus", "--sync", toy.windowId()}) || !x.xdotool({"key", key}))
         return false;
     const QString id = x.waitForWindow(title);
     if (id.isEmpty()) return false;
     if (!putAway) return true;
-    if (!xdotool(x, {"windowfocus", "--sync", id}) || !xdotool(x, {"key", "Return"})) return false;
+    if (!x.xdotool({"windowfocus", "--sync", id}) || !x.xdotool({"key", "Return"})) return false;
     for (int i = 0; i < 50 && x.windowShown(title); ++i)
         QTest::qWait(100);
     return !x.windowShown(title);
@@ -55,19 +51,19 @@ private slots:
             QVERIFY(openWindow(x, toy, "F1", help, false));
         } else if (state.startsWith(QLatin1String("name"))) {
             QVERIFY(openWindow(x, toy, "F2", about, false));
-            QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
-            QVERIFY(xdotool(x, {"key", "--delay", "100", "alt+m", "Return"}));
+            QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+            QVERIFY(x.xdotool({"key", "--delay", "100", "alt+m", "Return"}));
             QVERIFY(!x.waitForWindow(QStringLiteral("^Tell Pemrod Your Name$")).isEmpty());
         }
 
         if (way == QLatin1String("close box")) {
             QVERIFY(x.requestClose(toy.windowId()));
         } else {
-            QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
+            QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
             if (way == QLatin1String("ctrl+x"))
-                QVERIFY(xdotool(x, {"key", "ctrl+x"}));
+                QVERIFY(x.xdotool({"key", "ctrl+x"}));
             else
-                QVERIFY(xdotool(x, {"key", "--delay", "150", "alt+f", "x"}));
+                QVERIFY(x.xdotool({"key", "--delay", "150", "alt+f", "x"}));
         }
         QVERIFY2(toy.waitForExit(), "a process was left behind");
         QCOMPARE(toy.process().exitStatus(), QProcess::NormalExit);

@@ -6,20 +6,6 @@
 
 namespace {
 
-bool xdotool(const XSession& x, const QStringList& arguments) {
-    return !x.run(QStringLiteral("xdotool"), arguments).isEmpty();
-}
-
-QMap<QString, int> geometry(const XSession& x, const QString& id) {
-    QMap<QString, int> values;
-    const QString out = x.run(QStringLiteral("xdotool"),
-                              {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
-    for (const QString& line : out.split(QLatin1Char('\n')))
-        values.insert(line.section(QLatin1Char('='), 0, 0),
-                      line.section(QLatin1Char('='), 1).toInt());
-    return values;
-}
-
 // Dark text pixels in the signature band, a screen rectangle.
 int textPixels(const QImage& shot, const QRect& band) {
     int n = 0;
@@ -43,16 +29,16 @@ private slots:
         QCOMPARE(textPixels(x.screenshot(), band), 0); // an empty, even red band at start
 
         // Alt+M opens "More Fun"; its one entry is selected, and Return chooses it.
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
-        QVERIFY(xdotool(x, {"key", "--delay", "100", "alt+m", "Return"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"key", "--delay", "100", "alt+m", "Return"}));
         const QString dialog = x.waitForWindow(QStringLiteral("^Tell Pemrod Your Name$"));
         QVERIFY2(!dialog.isEmpty(), "the name dialog did not open");
-        const auto g = geometry(x, dialog);
+        const auto g = x.geometry(dialog);
         QCOMPARE(g.value(QStringLiteral("X")), 184);
         QCOMPARE(g.value(QStringLiteral("Y")), 250);
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", dialog}));
-        QVERIFY(xdotool(x, {"type", "--delay", "30", "Ada"}));
-        QVERIFY(xdotool(x, {"mousemove", "--sync", "448", "262", "click", "1"})); // OK
+        QVERIFY(x.xdotool({"windowfocus", "--sync", dialog}));
+        QVERIFY(x.xdotool({"type", "--delay", "30", "Ada"}));
+        QVERIFY(x.xdotool({"mousemove", "--sync", "448", "262", "click", "1"})); // OK
         QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(QStringLiteral("^Tell Pemrod Your Name$")), 5000);
         QTest::qWait(200);
         const QImage signed_ = x.screenshot();
@@ -61,16 +47,16 @@ private slots:
         // The text starts at the band's left and is short: the right part stays red.
         QCOMPARE(textPixels(signed_, band.adjusted(300, 0, 0, 0)), 0);
 
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
-        QVERIFY(xdotool(x, {"key", "F1"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"key", "F1"}));
         QVERIFY(!x.waitForWindow(QStringLiteral("^How to use Scribblewick!$")).isEmpty());
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
-        QVERIFY(xdotool(x, {"key", "F2"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"key", "F2"}));
         QVERIFY(!x.waitForWindow(QStringLiteral("^About Scribblewick!$")).isEmpty());
         x.screenshot().save(QStringLiteral("desktop-windows.png"));
 
-        QVERIFY(xdotool(x, {"windowfocus", "--sync", toy.windowId()}));
-        QVERIFY(xdotool(x, {"key", "ctrl+x"}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"key", "ctrl+x"}));
         QVERIFY2(toy.waitForExit(), "the program lived on after Exit");
         QCOMPARE(toy.process().exitCode(), 0);
         QVERIFY(!x.windowShown(QStringLiteral("Scribblewick")));

@@ -62,6 +62,16 @@ QString XSession::run(const QString& program, const QStringList& arguments, int 
     return out.isEmpty() ? QStringLiteral("ok") : out;
 }
 
+QMap<QString, int> XSession::geometry(const QString& windowId) const {
+    QMap<QString, int> values;
+    const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
+                                                        QStringLiteral("--shell"), windowId});
+    for (const QString& line : out.split(QLatin1Char('\n')))
+        values.insert(line.section(QLatin1Char('='), 0, 0),
+                      line.section(QLatin1Char('='), 1).toInt());
+    return values;
+}
+
 QImage XSession::screenshot() const {
     QProcess process;
     process.setProcessEnvironment(environment());

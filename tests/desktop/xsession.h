@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -22,6 +23,12 @@ public:
     // Runs a command on this display and returns what it printed; empty on failure.
     QString run(const QString& program, const QStringList& arguments, int timeoutMs = 20000) const;
     QImage screenshot() const;
+    // xdotool with these arguments; false when it failed.
+    bool xdotool(const QStringList& arguments) const {
+        return !run(QStringLiteral("xdotool"), arguments).isEmpty();
+    }
+    // A window's X, Y, WIDTH and HEIGHT as xdotool reports them.
+    QMap<QString, int> geometry(const QString& windowId) const;
     // The id of the first window titled `title`, waiting for it to appear; empty if it never did.
     QString waitForWindow(const QString& title, int timeoutMs = 20000) const;
     // Whether a window titled `title` is on the screen now.
