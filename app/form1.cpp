@@ -36,20 +36,15 @@ using layout::Kind;
 constexpr std::uint32_t Default = layout::PlatformDefault;
 // name, kind, caption, left, top, width, height, back colour, text colour, picture, announced as
 const std::array<layout::Control, 7> Controls{{
-    {"Image1", Kind::Image, "", 0, 0, 9000, 6600, Default, Default, ":/assets/background.bmp",
-     nullptr},
+    {"Image1", Kind::Image, "", 0, 0, 9000, 6600, Default, Default, "background", nullptr},
     {"Picture1", Kind::Canvas, "", 720, 720, 7575, 4575, 0x000000, Default, nullptr,
      "Drawing screen"},
     {"Label1", Kind::Label, "", 240, 240, 8535, 255, 0x0000FF, Default, nullptr, nullptr, nullptr,
      false, true},
-    {"Image2", Kind::Image, "", 720, 5460, 480, 960, Default, Default, ":/assets/knob_left.bmp",
-     "Move left"},
-    {"Image3", Kind::Image, "", 1200, 5460, 480, 960, Default, Default, ":/assets/knob_right.bmp",
-     "Move right"},
-    {"Image5", Kind::Image, "", 7320, 5460, 960, 480, Default, Default, ":/assets/knob_up.bmp",
-     "Move up"},
-    {"Image4", Kind::Image, "", 7320, 5940, 960, 480, Default, Default, ":/assets/knob_down.bmp",
-     "Move down"},
+    {"Image2", Kind::Image, "", 720, 5460, 480, 960, Default, Default, "knob_left", "Move left"},
+    {"Image3", Kind::Image, "", 1200, 5460, 480, 960, Default, Default, "knob_right", "Move right"},
+    {"Image5", Kind::Image, "", 7320, 5460, 960, 480, Default, Default, "knob_up", "Move up"},
+    {"Image4", Kind::Image, "", 7320, 5940, 960, 480, Default, Default, "knob_down", "Move down"},
 }};
 
 } // namespace

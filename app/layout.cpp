@@ -1,5 +1,6 @@
 #include "layout.h"
 
+#include "artwork.h"
 #include "colors.h"
 #include "graphical_button.h"
 #include "image_box.h"
@@ -41,7 +42,11 @@ QWidget* make(QWidget& parent, const Control& c) {
     switch (c.kind) {
     case Kind::Image: {
         auto* image = new ImageBox(&parent);
-        image->setPicture(QPixmap(QString::fromUtf8(c.picture)));
+        const QString picture = QString::fromUtf8(c.picture);
+        // The main window's pictures are embedded pre-decoded; others are image files.
+        image->setPicture(picture.startsWith(QLatin1Char(':'))
+                              ? QPixmap(picture)
+                              : QPixmap::fromImage(artwork::picture(picture)));
         return image;
     }
     case Kind::Canvas: {

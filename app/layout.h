@@ -21,7 +21,7 @@ struct Control {
     int left, top, width, height;
     std::uint32_t backColor = PlatformDefault;
     std::uint32_t foreColor = PlatformDefault;
-    const char* picture = nullptr;        // resource path, for images
+    const char* picture = nullptr;        // for images: an artwork name, or a resource path
     const char* accessibleName = nullptr; // what a screen reader announces
     const char* container = nullptr;      // a frame earlier in the table holding this control
     bool centred = false;                 // label text centred instead of left-aligned

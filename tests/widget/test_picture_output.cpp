@@ -1,6 +1,8 @@
 // Capture, save and print through the main window's own commands, with the save dialog answered
 // by script and a recording printer in place of the real one.
 #include "support.h"
+
+#include "app/artwork.h"
 #include "tests/support/recording_printer.h"
 
 #include <QApplication>
@@ -62,8 +64,17 @@ private slots:
         QCOMPARE(picture.Width(), 15849); // 599 pixels at 96 dpi in HiMetric
         QCOMPARE(rgb(picture.image()), support::clientImage(form));
         // It is the toy, not the menu bar: the frame's top row is the background picture's.
-        const QImage background = rgb(QImage(QStringLiteral(":/assets/background.bmp")));
+        const QImage background = rgb(QImage(QStringLiteral(ASSETS_DIR "/background.bmp")));
         QCOMPARE(rgb(picture.image()).copy(0, 0, 599, 1), background.copy(0, 0, 599, 1));
+    }
+
+    void embeddedArtworkIsTheBitmapFiles() {
+        for (const char* name : {"background", "knob_left", "knob_right", "knob_up", "knob_down"}) {
+            const QImage file(QStringLiteral(ASSETS_DIR "/%1.bmp").arg(QLatin1String(name)));
+            QCOMPARE(file.depth(), 32); // 24-bit files read as 32-bit images
+            QCOMPARE(artwork::picture(QString::fromLatin1(name)), rgb(file));
+        }
+        QVERIFY(artwork::picture(QStringLiteral("no such picture")).isNull());
     }
 
     void aWindowLyingOverTheToyIsNeverInThePicture() {
