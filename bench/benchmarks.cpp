@@ -180,7 +180,7 @@ double maxOf(const std::vector<double>& v) {
 
 void registerAll() {
     const auto common = [](benchmark::internal::Benchmark* b) {
-        b->Repetitions(9)
+        b->Repetitions(15)
             ->ReportAggregatesOnly(true)
             ->ComputeStatistics("min", minOf)
             ->ComputeStatistics("max", maxOf)
@@ -203,8 +203,9 @@ long residentKiB() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-// A million moves round a square, timing the first thousand and the last thousand.
-void growth() {
+// A million moves round a square, timing the first thousand and the last thousand. Returns
+// late / early.
+double growth() {
     Form1& form = freshToy();
     const char keys[] = {'d', 'x', 'a', 'w'};
     std::vector<QKeyEvent*> events;
@@ -235,15 +236,15 @@ void growth() {
     const Figure e = figureOf(early), l = figureOf(late);
     for (QKeyEvent* e : events)
         delete e;
-    std::printf("\ngrowth over one run of %d moves\n", Moves);
     std::printf("  cost per move, moves 1 to %d: median %.2f us (%.2f-%.2f)\n", Window, e.median,
                 e.min, e.max);
     std::printf("  cost per move, moves %d to %d: median %.2f us (%.2f-%.2f)\n", Moves - Window + 1,
                 Moves, l.median, l.min, l.max);
-    std::printf("  ratio late / early: %.3f (goal <= 1.1)\n", l.median / e.median);
+    std::printf("  ratio late / early: %.3f\n", l.median / e.median);
     std::printf("  resident after %d moves: %ld KiB, after %d: %ld KiB, growth %ld KiB "
                 "(goal <= 1024)\n",
                 Window, rssEarly, Moves, rssLate, rssLate - rssEarly);
+    return l.median / e.median;
 }
 
 struct ProcessRun {
@@ -380,7 +381,14 @@ int main(int argc, char* argv[]) {
     row("  of which capture", "capture_only/ours", "capture_save/floor", 0);
     row("  of which save", "save_only/ours", "capture_save/floor", 0);
 
-    growth();
+    // This machine's speed drifts over seconds, so the run is made three times.
+    std::vector<double> ratios;
+    for (int run = 1; run <= 3; ++run) {
+        std::printf("\ngrowth, run %d of 3\n", run);
+        ratios.push_back(growth());
+    }
+    std::printf("growth: median late / early of the three runs %.3f (goal <= 1.1)\n",
+                median(ratios));
     startups(folder);
     forms::unload<Form1>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
