@@ -54,7 +54,7 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
 
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.bmp")));
-    Form1& form = forms::get<Form1>();
+    auto& form = forms::get<Form1>();
     form.setVisible(true);
     if (shown) shown(form);
     const int status = QApplication::exec();
