@@ -1,5 +1,6 @@
 #include "artwork.h"
 
+#include <QPixmap>
 #include <QResource>
 #include <cstring>
 
@@ -17,6 +18,10 @@ QImage picture(const QString& name) {
     QImage image(static_cast<int>(header[0]), static_cast<int>(header[1]), QImage::Format_RGB32);
     std::memcpy(image.bits(), data + sizeof header, std::size_t(bytes));
     return image;
+}
+
+QIcon icon() {
+    return QIcon(QPixmap::fromImage(picture(QStringLiteral("icon"))));
 }
 
 } // namespace artwork

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -8,5 +9,8 @@ namespace artwork {
 
 // The picture named `name` ("background", "knob_left", ...); null if there is none.
 QImage picture(const QString& name);
+
+// The icon every window of the program carries.
+QIcon icon();
 
 } // namespace artwork

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "artwork.h"
 #include "colors.h"
 #include "compact_menu_style.h"
 #include "image_box.h"
@@ -51,7 +52,7 @@ const std::array<layout::Control, 7> Controls{{
 
 Form1::Form1() {
     setWindowTitle(QString::fromUtf8(Caption));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.bmp")));
+    setWindowIcon(artwork::icon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -119,7 +119,7 @@ Controls build(QWidget& parent, std::span<const Control> table) {
 
 void setUpWindow(QWidget& window, const Window& settings) {
     window.setWindowTitle(QString::fromUtf8(settings.caption));
-    window.setWindowIcon(QIcon(QStringLiteral(":/assets/icon.bmp")));
+    window.setWindowIcon(artwork::icon());
     Qt::WindowFlags flags = window.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     flags &= ~(Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "artwork.h"
 #include "form1.h"
 
 #include <QApplication>
@@ -53,7 +54,7 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.bmp")));
+    QApplication::setWindowIcon(artwork::icon());
     auto& form = forms::get<Form1>();
     form.setVisible(true);
     if (shown) shown(form);
