@@ -21,7 +21,7 @@ QImage picture(const QString& name) {
 }
 
 QIcon icon() {
-    return QIcon(QPixmap::fromImage(picture(QStringLiteral("icon"))));
+    return {QPixmap::fromImage(picture(QStringLiteral("icon")))};
 }
 
 } // namespace artwork
