@@ -13,11 +13,6 @@ inline constexpr std::uint32_t CaptionText = SystemColor + 9;
 inline constexpr std::uint32_t ButtonFace = SystemColor + 15;
 inline constexpr std::uint32_t ButtonText = SystemColor + 18;
 
-constexpr std::uint32_t pack(int red, int green, int blue) {
-    return static_cast<std::uint32_t>(red) + 256u * static_cast<std::uint32_t>(green) +
-           65536u * static_cast<std::uint32_t>(blue);
-}
-
 // Packed values come out exactly; system colours come from the application palette.
 QColor toQColor(std::uint32_t value);
 

@@ -4,7 +4,6 @@
 #include "forms.h"
 #include "output/capture.h"
 #include "output/picture.h"
-#include "output/printer.h"
 #include "output/qt_printer.h"
 #include "output/save.h"
 

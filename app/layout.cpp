@@ -38,6 +38,11 @@ void shrinkToFit(QLabel& label, int width) {
     if (points != label.font().pointSizeF()) label.setFont(font);
 }
 
+QRect toPixels(int left, int top, int width, int height) {
+    return {units::twipsToPixelsRounded(left), units::twipsToPixelsRounded(top),
+            units::twipsToPixelsRounded(width), units::twipsToPixelsRounded(height)};
+}
+
 QWidget* make(QWidget& parent, const Control& c) {
     switch (c.kind) {
     case Kind::Image: {
@@ -95,11 +100,6 @@ QWidget* make(QWidget& parent, const Control& c) {
 }
 
 } // namespace
-
-QRect toPixels(int left, int top, int width, int height) {
-    return {units::twipsToPixelsRounded(left), units::twipsToPixelsRounded(top),
-            units::twipsToPixelsRounded(width), units::twipsToPixelsRounded(height)};
-}
 
 Controls build(QWidget& parent, std::span<const Control> table) {
     Controls controls;

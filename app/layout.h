@@ -61,6 +61,4 @@ private:
 // text boxes take the focus.
 Controls build(QWidget& parent, std::span<const Control> table);
 
-QRect toPixels(int left, int top, int width, int height);
-
 } // namespace layout

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-// The values the menu sets: pen colours and screen colours (packed red + 256 * green +
-// 65536 * blue), line widths in pixels, steps in twips.
+// The colours the menu sets, for the pen and the screen: packed red + 256 * green +
+// 65536 * blue.
 namespace drawing::settings {
 
 inline constexpr std::uint32_t Black = 0;
@@ -20,7 +20,5 @@ inline constexpr std::uint32_t Gray = 8421504;
 inline constexpr std::uint32_t PenColors[] = {Black,  White,   Red,    Blue, Green,
                                               Yellow, Magenta, Orange, Cyan, Gray};
 inline constexpr std::uint32_t ScreenColors[] = {Black, Gray};
-inline constexpr int LineWidths[] = {1, 2, 5, 10, 50};
-inline constexpr int Velocities[] = {5, 50, 100, 200};
 
 } // namespace drawing::settings

@@ -63,7 +63,6 @@ QImage grabWindow(QWidget& window, QWidget& client, bool Client, const QRect& re
     QImage picture(rect.size(), QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter painter(&picture);
-    source.setDevicePixelRatio(1.0);
     painter.drawImage(QPoint(0, 0), source, rect);
     painter.end();
     return picture;

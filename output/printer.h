@@ -19,7 +19,6 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual void setOrientation(int orientation) = 0;
-    virtual int Orientation() const = 0;
     virtual double ScaleWidth() const = 0; // printable area, in ScaleMode units
     virtual double ScaleHeight() const = 0;
     virtual int ScaleMode() const = 0;

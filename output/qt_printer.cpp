@@ -15,7 +15,6 @@ void QtPrinter::printToFile(const QString& path) {
 }
 
 void QtPrinter::setOrientation(int orientation) {
-    orientation_ = orientation;
     printer_.setPageOrientation(orientation == Landscape ? QPageLayout::Landscape
                                                          : QPageLayout::Portrait);
 }

@@ -16,7 +16,6 @@ public:
     void printToFile(const QString& path);
 
     void setOrientation(int orientation) override;
-    int Orientation() const override { return orientation_; }
     double ScaleWidth() const override;
     double ScaleHeight() const override;
     int ScaleMode() const override { return Pixels; }
@@ -33,7 +32,6 @@ private:
 
     QPrinter printer_{QPrinter::HighResolution};
     QPainter painter_;
-    int orientation_ = Portrait;
     QString error_;
 };
 

@@ -30,7 +30,6 @@ public:
     std::shared_ptr<Record> record;
 
     void setOrientation(int o) override { record->orientation = o; }
-    int Orientation() const override { return record->orientation; }
     double ScaleWidth() const override {
         return record->orientation == output::Portrait ? record->portraitWidth
                                                        : record->portraitHeight;
