@@ -2,21 +2,23 @@
 
 #include <QPixmap>
 #include <QResource>
-#include <cstring>
+#include <QtEndian>
 
 namespace artwork {
 
 QImage picture(const QString& name) {
     const QResource resource(QStringLiteral(":/assets/%1.rgb32").arg(name));
     const auto* data = resource.data();
-    quint32 header[2] = {0, 0};
-    if (!data || resource.size() < qint64(sizeof header)) return {};
-    std::memcpy(header, data, sizeof header);
-    const qint64 bytes = qint64(header[0]) * header[1] * 4;
-    if (resource.size() != qint64(sizeof header) + bytes) return {};
-    // Copied into an image of its own: resource data need not be aligned for 32-bit pixels.
-    QImage image(static_cast<int>(header[0]), static_cast<int>(header[1]), QImage::Format_RGB32);
-    std::memcpy(image.bits(), data + sizeof header, std::size_t(bytes));
+    constexpr qint64 HeaderBytes = 8;
+    if (!data || resource.size() < HeaderBytes) return {};
+    const quint32 width = qFromLittleEndian<quint32>(data);
+    const quint32 height = qFromLittleEndian<quint32>(data + 4);
+    const qint64 pixels = qint64(width) * height;
+    if (resource.size() != HeaderBytes + pixels * 4) return {};
+    // Copied into an image of its own (resource data need not be aligned for 32-bit pixels),
+    // in this machine's byte order: on a little-endian one, a plain copy.
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    qFromLittleEndian<quint32>(data + HeaderBytes, pixels, image.bits());
     return image;
 }
 

@@ -95,7 +95,10 @@ Form1::Form1() {
 
     // Fixed size: neither the frame nor maximising can change the layout.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    const int menuHeight = menuBar()->sizeHint().height();
+    // The client area goes where designed: above it, the menu bar as high as the layout makes
+    // it, which on Windows is not always its size hint.
+    layout()->activate();
+    const int menuHeight = client_->y();
     setGeometry(QRect(QPoint(units::twipsToPixelsRounded(ClientLeft),
                              units::twipsToPixelsRounded(ClientTop) - menuHeight),
                       sizeHint()));
@@ -212,7 +215,7 @@ Picture Form1::CaptureWindow(QWidget* hWndSrc, bool Client, int LeftSrc, int Top
         mainWindow && mainWindow->centralWidget() ? mainWindow->centralWidget() : hWndSrc;
     QImage bitmap = output::grabWindow(*hWndSrc, *clientArea, Client,
                                        QRect(LeftSrc, TopSrc, WidthSrc, HeightSrc));
-    const output::DisplayCaps caps = displayCaps();
+    const output::DisplayCaps caps = displayCaps(*hWndSrc);
     if (!output::usesPalette(caps)) return CreateBitmapPicture(bitmap, {});
     return CreateBitmapPicture(output::toIndexed(bitmap, caps.systemPalette), caps.systemPalette);
 }

@@ -7,11 +7,37 @@
 #include <cmath>
 #include <limits>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace output {
 
-DisplayCaps queryDisplay() {
+#ifdef Q_OS_WIN
+
+DisplayCaps queryDisplay(const QWidget& window) {
     DisplayCaps caps;
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const auto hWnd = reinterpret_cast<HWND>(window.winId());
+    HDC source = GetDC(hWnd);
+    if (!source) return caps;
+    caps.paletteDevice = (GetDeviceCaps(source, RASTERCAPS) & RC_PALETTE) != 0;
+    caps.paletteSize = GetDeviceCaps(source, SIZEPALETTE);
+    if (caps.paletteDevice && caps.paletteSize == 256) {
+        PALETTEENTRY entries[256] = {};
+        const UINT copied = GetSystemPaletteEntries(source, 0, 256, entries);
+        for (UINT i = 0; i < copied; ++i)
+            caps.systemPalette.append(
+                qRgb(entries[i].peRed, entries[i].peGreen, entries[i].peBlue));
+    }
+    ReleaseDC(hWnd, source);
+    return caps;
+}
+
+#else
+
+DisplayCaps queryDisplay(const QWidget& window) {
+    DisplayCaps caps;
+    const QScreen* screen = window.screen();
     if (!screen || screen->depth() > 8) return caps;
     // Qt gives no access to the system palette itself; an 8-bit display gets the usual
     // 6 x 6 x 6 colour cube with a grey ramp.
@@ -26,6 +52,8 @@ DisplayCaps queryDisplay() {
     caps.systemPalette.resize(caps.paletteSize);
     return caps;
 }
+
+#endif
 
 bool roundToInt32(double value, int& result) {
     const double rounded = std::nearbyint(value); // ties to even in the default mode

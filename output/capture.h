@@ -18,9 +18,11 @@ struct DisplayCaps {
     int paletteSize = 0;
     QList<QRgb> systemPalette;
 };
-using DisplayQuery = std::function<DisplayCaps()>;
+using DisplayQuery = std::function<DisplayCaps(const QWidget& window)>;
 
-DisplayCaps queryDisplay();
+// What the display showing `window` reports: on Windows the device itself (GDI), elsewhere
+// what Qt tells of the screen.
+DisplayCaps queryDisplay(const QWidget& window);
 
 // Rounds to the nearest integer, halves to the even neighbour; false when out of 32-bit range.
 bool roundToInt32(double value, int& result);

@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a step needs, and nothing when they are all present.
-# Usage: scripts/deps.sh run|test
+# Usage: scripts/deps.sh run|test|windows|windows-qt
 set -euo pipefail
 
-build_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+# the toy itself, on X11 and Wayland
+run_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
+          fonts-dejavu-core)
+# the Windows exe, cross-built
+windows_pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+              qt6-base-dev qt6-base-dev-tools xz-utils)
+# the static Qt for it, from Debian's source
+windows_qt_pkgs=("${windows_pkgs[@]}" dpkg-dev)
 test_pkgs=(xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
-           binutils-mingw-w64-x86-64 desktop-file-utils libx11-dev
-           clang-tidy clang-format cppcheck)
+           desktop-file-utils libx11-dev clang-tidy clang-format cppcheck git
+           ghostscript wine64 fonts-wine python3-pefile)
 
 case "${1:-run}" in
-  run) wanted=("${build_pkgs[@]}") ;;
-  test) wanted=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  run) wanted=("${run_pkgs[@]}") ;;
+  test) wanted=("${run_pkgs[@]}" "${windows_pkgs[@]}" "${test_pkgs[@]}") ;;
+  windows) wanted=("${windows_pkgs[@]}") ;;
+  windows-qt) wanted=("${windows_qt_pkgs[@]}") ;;
+  *) echo "usage: $0 run|test|windows|windows-qt" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -22,9 +31,9 @@ for p in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+echo "Installing: ${missing[*]}" >&2
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >&2

@@ -1,10 +1,12 @@
 // Decodes each BMP given on the command line into raw 32-bit pixels for embedding, so the
-// program spends no time decoding at start: a header of width and height (32-bit little
-// endian), then the rows, 4 bytes a pixel (0xffRRGGBB, in the machine's byte order).
+// program spends no time decoding at start: a header of width and height, then the rows,
+// 0xffRRGGBB a pixel; every 32-bit value little endian, whatever machine builds it.
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QtEndian>
 #include <cstdio>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
@@ -22,10 +24,14 @@ int main(int argc, char* argv[]) {
         QFile out(folder + QLatin1Char('/') + QFileInfo(source).completeBaseName() +
                   QStringLiteral(".rgb32"));
         if (!out.open(QIODevice::WriteOnly)) return 1;
-        const quint32 header[2] = {quint32(image.width()), quint32(image.height())};
+        const quint32 header[2] = {qToLittleEndian(quint32(image.width())),
+                                   qToLittleEndian(quint32(image.height()))};
         out.write(reinterpret_cast<const char*>(header), sizeof header);
-        for (int y = 0; y < image.height(); ++y)
-            out.write(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+        std::vector<quint32> row(std::size_t(image.width()));
+        for (int y = 0; y < image.height(); ++y) {
+            qToLittleEndian<quint32>(image.constScanLine(y), image.width(), row.data());
+            out.write(reinterpret_cast<const char*>(row.data()), image.width() * 4);
+        }
         if (!out.flush()) return 1;
     }
     return 0;

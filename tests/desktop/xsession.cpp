@@ -1,11 +1,12 @@
 #include "xsession.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QThread>
 
-XSession::XSession() {
+XSession::XSession(int depth) {
     // Parallel test programs each look for a display number nobody holds.
     for (int n = 90 + int(QCoreApplication::applicationPid() % 50); n < 400; n += 7) {
         if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) ||
@@ -14,7 +15,7 @@ XSession::XSession() {
         server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         server_.start(QStringLiteral("Xvfb"),
                       {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                       QStringLiteral("1024x768x24"), QStringLiteral("-br"),
+                       QStringLiteral("1024x768x%1").arg(depth), QStringLiteral("-br"),
                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         if (!server_.waitForStarted(5000)) return;
         for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
@@ -83,11 +84,21 @@ QImage XSession::screenshot() const {
 }
 
 QString XSession::waitForWindow(const QString& title, int timeoutMs) const {
-    const QString found = run(QStringLiteral("xdotool"),
-                              {QStringLiteral("search"), QStringLiteral("--sync"),
-                               QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title},
-                              timeoutMs);
-    return found.section(QLatin1Char('\n'), 0, 0);
+    // Polled rather than xdotool's --sync, which gives up when a window vanishes mid-search.
+    const QDeadlineTimer deadline(timeoutMs);
+    do {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(QStringLiteral("xdotool"),
+                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                       QStringLiteral("--name"), title});
+        if (process.waitForFinished(20000) && process.exitCode() == 0) {
+            const QString found = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+            if (!found.isEmpty()) return found.section(QLatin1Char('\n'), 0, 0);
+        }
+        QThread::msleep(100);
+    } while (!deadline.hasExpired());
+    return {};
 }
 
 bool XSession::windowShown(const QString& title) const {
@@ -103,14 +114,18 @@ bool XSession::requestClose(const QString& windowId) const {
     return !run(QStringLiteral(X_CLOSE_REQUEST), {windowId}).isEmpty();
 }
 
-Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment) {
+Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment,
+         const QStringList& command, int timeoutMs) {
     QProcessEnvironment env = session.environment();
     env.insert(extraEnvironment);
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
+    if (command.isEmpty())
+        process_.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
+    else
+        process_.start(command.first(), command.mid(1));
     if (!process_.waitForStarted(10000)) return;
-    windowId_ = session.waitForWindow(QStringLiteral("^Scribblewick!$"));
+    windowId_ = session.waitForWindow(QStringLiteral("^Scribblewick!$"), timeoutMs);
 }
 
 Toy::~Toy() {

@@ -11,7 +11,8 @@
 // xdotool for keys and clicks, ImageMagick's import for what the screen shows.
 class XSession {
 public:
-    XSession();
+    // `depth` bits a pixel: 24, or 8 for a 256-colour palette display.
+    explicit XSession(int depth = 24);
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -46,8 +47,10 @@ private:
 // The built toy, started on a session's display.
 class Toy {
 public:
-    // `extraEnvironment` adds to or overrides the session's environment.
-    explicit Toy(const XSession& session, const QProcessEnvironment& extraEnvironment = {});
+    // `extraEnvironment` adds to or overrides the session's environment; `command` starts
+    // another build of the toy (the Windows one under Wine) in place of the Linux one.
+    explicit Toy(const XSession& session, const QProcessEnvironment& extraEnvironment = {},
+                 const QStringList& command = {}, int timeoutMs = 20000);
     ~Toy();
     Toy(const Toy&) = delete;
     Toy& operator=(const Toy&) = delete;

@@ -93,14 +93,14 @@ private slots:
 
     void paletteDisplayGivesAnIndexedPicture() {
         Form1& form = freshForm1();
-        form.displayCaps = [] { return paletteDisplay(256); };
+        form.displayCaps = [](const QWidget&) { return paletteDisplay(256); };
         const Picture picture = form.CaptureClient(form);
         QCOMPARE(picture.image().format(), QImage::Format_Indexed8);
         QCOMPARE(picture.palette(), paletteDisplay(256).systemPalette);
         QCOMPARE(picture.image().colorTable(), picture.palette());
         QCOMPARE(picture.image().size(), QSize(599, 439));
 
-        form.displayCaps = [] { return paletteDisplay(16); };
+        form.displayCaps = [](const QWidget&) { return paletteDisplay(16); };
         QVERIFY(!form.CaptureClient(form).hasPalette());
     }
 

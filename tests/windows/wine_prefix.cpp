@@ -1,0 +1,69 @@
+#include "wine_prefix.h"
+
+#include "desktop/xsession.h"
+
+#include <QProcess>
+
+namespace {
+
+int runWine(const QProcessEnvironment& env, const QString& program, const QStringList& arguments,
+            int timeoutMs) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+} // namespace
+
+WinePrefix::WinePrefix(const XSession& session) {
+    if (!dir_.isValid()) {
+        error_ = QStringLiteral("no temporary folder");
+        return;
+    }
+    QProcessEnvironment env = session.environment();
+    env.insert(environment());
+    // About 10 s and 700 MB: made once for all the test functions of a program.
+    if (runWine(env, QStringLiteral(WINE64), {QStringLiteral("wineboot"), QStringLiteral("-i")},
+                180000) != 0)
+        error_ = QStringLiteral("wineboot could not make the prefix");
+    endAll();
+}
+
+WinePrefix::~WinePrefix() {
+    endAll();
+}
+
+QProcessEnvironment WinePrefix::environment() const {
+    QProcessEnvironment env;
+    const QString root = dir_.path();
+    env.insert(QStringLiteral("WINEPREFIX"), root + QStringLiteral("/prefix"));
+    env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    // No offer to install Mono or Gecko, and no menu entries on the host.
+    env.insert(QStringLiteral("WINEDLLOVERRIDES"),
+               QStringLiteral("mscoree,mshtml,winemenubuilder.exe=d"));
+    env.insert(QStringLiteral("HOME"), root);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), root + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), root + QStringLiteral("/cache"));
+    return env;
+}
+
+void WinePrefix::endAll() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(environment());
+    // -k ends the server of this prefix only, with its processes; -w waits for it to be gone.
+    runWine(env, QStringLiteral(WINESERVER), {QStringLiteral("-k")}, 30000);
+    runWine(env, QStringLiteral(WINESERVER), {QStringLiteral("-w")}, 30000);
+}
+
+QString WinePrefix::windowsPath(const QString& unixPath) {
+    return QStringLiteral("Z:") + QString(unixPath).replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
