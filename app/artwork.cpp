@@ -11,8 +11,8 @@ QImage picture(const QString& name) {
     const auto* data = resource.data();
     constexpr qint64 HeaderBytes = 8;
     if (!data || resource.size() < HeaderBytes) return {};
-    const quint32 width = qFromLittleEndian<quint32>(data);
-    const quint32 height = qFromLittleEndian<quint32>(data + 4);
+    const auto width = qFromLittleEndian<quint32>(data);
+    const auto height = qFromLittleEndian<quint32>(data + 4);
     const qint64 pixels = qint64(width) * height;
     if (resource.size() != HeaderBytes + pixels * 4) return {};
     // Copied into an image of its own (resource data need not be aligned for 32-bit pixels),
