@@ -12,9 +12,17 @@
 
 namespace {
 
-constexpr const char* NoDisplay =
-    "scribblewick: no display to open a window on; start it from a desktop session, "
-    "or under a virtual display: xvfb-run -a scribblewick\n";
+// One line saying what to do, with the program named as it was started: it need not be on
+// PATH, and xvfb-run comes only with the xvfb package.
+void reportNoDisplay(const char* program) {
+    std::fprintf(stderr,
+                 "scribblewick: no display to open a window on; start it from a desktop session "
+                 "(X11 or Wayland), or under a virtual display: install the xvfb package, then "
+                 "run xvfb-run -a %s\n",
+                 program && *program ? program : "scribblewick");
+}
+
+const char* programName = nullptr;
 
 // On X11 and Wayland desktops a window needs a display server; without one Qt would abort.
 bool displayExpected() {
@@ -33,7 +41,7 @@ QStringList startupLog;
 // instead of an abort; other messages wait until the start has worked.
 void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        std::fputs(NoDisplay, stderr);
+        reportNoDisplay(programName);
         std::_Exit(EXIT_FAILURE);
     }
     if (type != QtDebugMsg && type != QtInfoMsg) startupLog.append(message);
@@ -43,8 +51,9 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
     // cppcheck-suppress knownConditionTrueFalse ; depends on the platform macros
+    programName = argc > 0 ? argv[0] : nullptr;
     if (!displayExpected()) {
-        std::fputs(NoDisplay, stderr);
+        reportNoDisplay(programName);
         return EXIT_FAILURE;
     }
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);

@@ -123,6 +123,8 @@ private slots:
             const QString err = QString::fromLocal8Bit(toy.readAllStandardError()).trimmed();
             QCOMPARE(err.count(QLatin1Char('\n')), 0);
             QVERIFY2(err.contains(QStringLiteral("xvfb-run")), qPrintable(err));
+            // named as started, since it need not be on PATH
+            QVERIFY2(err.contains(QStringLiteral(SCRIBBLEWICK_BIN)), qPrintable(err));
         }
     }
 };

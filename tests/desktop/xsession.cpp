@@ -13,6 +13,7 @@ XSession::XSession(int depth) {
             QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
             continue;
         server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server_.setProcessEnvironment(environment()); // its shader cache goes in our home too
         server_.start(QStringLiteral("Xvfb"),
                       {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
                        QStringLiteral("1024x768x%1").arg(depth), QStringLiteral("-br"),
@@ -46,6 +47,11 @@ QProcessEnvironment XSession::environment() const {
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    const QString home = home_.path();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
     return env;
 }
 

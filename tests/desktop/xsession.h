@@ -6,9 +6,11 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // A private Xvfb display for one test program, and the tools a person's hands would be:
-// xdotool for keys and clicks, ImageMagick's import for what the screen shows.
+// xdotool for keys and clicks, ImageMagick's import for what the screen shows. Programs run
+// here get a home folder of their own, so nothing lands in that of the user running the tests.
 class XSession {
 public:
     // `depth` bits a pixel: 24, or 8 for a 256-colour palette display.
@@ -42,6 +44,7 @@ public:
 private:
     QProcess server_;
     QString display_;
+    QTemporaryDir home_; // what the programs write to their home and settings folders
 };
 
 // The built toy, started on a session's display.
