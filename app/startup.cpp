@@ -50,8 +50,8 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 } // namespace
 
 int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
-    // cppcheck-suppress knownConditionTrueFalse ; depends on the platform macros
     programName = argc > 0 ? argv[0] : nullptr;
+    // cppcheck-suppress knownConditionTrueFalse ; depends on the platform macros
     if (!displayExpected()) {
         reportNoDisplay(programName);
         return EXIT_FAILURE;

@@ -13,38 +13,6 @@ namespace {
 
 constexpr QRect ClientArea(68, 84, 599, 439);
 
-QByteArray clipboard(const XSession& x, const QString& target) {
-    QProcess xclip;
-    xclip.setProcessEnvironment(x.environment());
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                                          QStringLiteral("-t"), target, QStringLiteral("-o")});
-    xclip.waitForFinished(20000);
-    return xclip.readAllStandardOutput();
-}
-
-// Where two pictures' colours first differ, or "" when they match pixel for pixel.
-QString difference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) return QStringLiteral("sizes differ");
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF))
-                return QStringLiteral("%1, %2: %3 against %4")
-                    .arg(x)
-                    .arg(y)
-                    .arg(a.pixel(x, y), 8, 16)
-                    .arg(b.pixel(x, y), 8, 16);
-    return {};
-}
-
-// The box of the page's pixels that are not paper white.
-QRect inkedBox(const QImage& page) {
-    QRect box;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (qGray(page.pixel(x, y)) < 235) box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 } // namespace
 
 class DesktopPictureOutputTest : public QObject {
@@ -82,14 +50,16 @@ private slots:
         const QImage screen = x.screenArea(ClientArea);
         screen.save(QStringLiteral("desktop-after-save.png"));
         bmp.save(QStringLiteral("desktop-saved.png"));
-        QVERIFY2(difference(bmp, screen).isEmpty(), qPrintable(difference(bmp, screen)));
+        QVERIFY2(pictureDifference(bmp, screen).isEmpty(),
+                 qPrintable(pictureDifference(bmp, screen)));
 
         // Other programs find the picture on the clipboard.
-        const QString targets = QString::fromLatin1(clipboard(x, QStringLiteral("TARGETS")));
+        const QString targets = QString::fromLatin1(x.clipboard(QStringLiteral("TARGETS")));
         QVERIFY2(targets.contains(QStringLiteral("image/png")), qPrintable(targets));
         QVERIFY(targets.contains(QStringLiteral("image/bmp")));
-        const QImage pasted = QImage::fromData(clipboard(x, QStringLiteral("image/png")), "PNG");
-        QVERIFY2(difference(pasted, bmp).isEmpty(), qPrintable(difference(pasted, bmp)));
+        const QImage pasted = QImage::fromData(x.clipboard(QStringLiteral("image/png")), "PNG");
+        QVERIFY2(pictureDifference(pasted, bmp).isEmpty(),
+                 qPrintable(pictureDifference(pasted, bmp)));
     }
 
     void printOnTheDefaultPrinter() {
@@ -151,7 +121,7 @@ private slots:
         QVERIFY(x.xdotool({"key", "Return"}));
         QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(QStringLiteral("^Could not print$")), 5000);
         QVERIFY(toy.process().state() == QProcess::Running);
-        QVERIFY(difference(x.screenArea(ClientArea), drawing).isEmpty());
+        QVERIFY(pictureDifference(x.screenArea(ClientArea), drawing).isEmpty());
     }
 };
 

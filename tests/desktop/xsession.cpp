@@ -1,34 +1,28 @@
 #include "xsession.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QThread>
 
 XSession::XSession(int depth) {
-    // Parallel test programs each look for a display number nobody holds.
-    for (int n = 90 + int(QCoreApplication::applicationPid() % 50); n < 400; n += 7) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) ||
-            QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
-            continue;
-        server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server_.setProcessEnvironment(environment()); // its shader cache goes in our home too
-        server_.start(QStringLiteral("Xvfb"),
-                      {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                       QStringLiteral("1024x768x%1").arg(depth), QStringLiteral("-br"),
-                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!server_.waitForStarted(5000)) return;
-        for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-                display_ = QStringLiteral(":%1").arg(n);
-                return;
-            }
-            QThread::msleep(50);
-        }
-        server_.kill();
-        server_.waitForFinished();
+    // Xvfb picks a free display itself and names it once it accepts clients: no race with
+    // other test programs starting servers at the same time.
+    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server_.setProcessEnvironment(environment()); // its shader cache goes in our home too
+    server_.start(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                   QStringLiteral("0"), QStringLiteral("1024x768x%1").arg(depth),
+                   QStringLiteral("-br"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!server_.waitForStarted(5000)) return;
+    QByteArray number;
+    const QDeadlineTimer deadline(20000);
+    while (!number.contains('\n') && server_.state() == QProcess::Running &&
+           !deadline.hasExpired()) {
+        server_.waitForReadyRead(100);
+        number += server_.readAllStandardOutput();
     }
+    if (number.contains('\n'))
+        display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
 }
 
 XSession::~XSession() {
@@ -118,6 +112,36 @@ bool XSession::windowShown(const QString& title) const {
 
 bool XSession::requestClose(const QString& windowId) const {
     return !run(QStringLiteral(X_CLOSE_REQUEST), {windowId}).isEmpty();
+}
+
+QByteArray XSession::clipboard(const QString& target) const {
+    QProcess xclip;
+    xclip.setProcessEnvironment(environment());
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                          QStringLiteral("-t"), target, QStringLiteral("-o")});
+    xclip.waitForFinished(20000);
+    return xclip.readAllStandardOutput();
+}
+
+QString pictureDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return QStringLiteral("sizes differ");
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF))
+                return QStringLiteral("%1, %2: %3 against %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(a.pixel(x, y), 8, 16)
+                    .arg(b.pixel(x, y), 8, 16);
+    return {};
+}
+
+QRect inkedBox(const QImage& page) {
+    QRect box;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 235) box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment,

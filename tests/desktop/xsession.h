@@ -40,12 +40,19 @@ public:
     QImage screenArea(const QRect& area) const { return screenshot().copy(area); }
     // Sends the WM_DELETE_WINDOW request a window manager's close box would send.
     bool requestClose(const QString& windowId) const;
+    // What the clipboard holds as `target` (a MIME type, or TARGETS), read with xclip.
+    QByteArray clipboard(const QString& target) const;
 
 private:
     QProcess server_;
     QString display_;
     QTemporaryDir home_; // what the programs write to their home and settings folders
 };
+
+// Where two pictures' colours first differ, or "" when they match pixel for pixel.
+QString pictureDifference(const QImage& a, const QImage& b);
+// The box of a printed page's pixels that are not paper white.
+QRect inkedBox(const QImage& page);
 
 // The built toy, started on a session's display.
 class Toy {

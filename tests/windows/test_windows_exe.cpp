@@ -40,20 +40,6 @@ QImage asset(const char* name) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-// Where two pictures' colours first differ, or "" when they match pixel for pixel.
-QString difference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) return QStringLiteral("sizes differ");
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (rgb(a.pixel(x, y)) != rgb(b.pixel(x, y)))
-                return QStringLiteral("%1, %2: %3 against %4")
-                    .arg(x)
-                    .arg(y)
-                    .arg(a.pixel(x, y), 8, 16)
-                    .arg(b.pixel(x, y), 8, 16);
-    return {};
-}
-
 // The first pixel of a fresh toy's client area that is not the artwork, or "".
 QString differenceFromArtwork(const QImage& client) {
     const QImage background = asset("background");
@@ -78,15 +64,6 @@ QString differenceFromArtwork(const QImage& client) {
                     .arg(expected, 6, 16);
         }
     return {};
-}
-
-QByteArray clipboard(const XSession& x, const QString& target) {
-    QProcess xclip;
-    xclip.setProcessEnvironment(x.environment());
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                                          QStringLiteral("-t"), target, QStringLiteral("-o")});
-    xclip.waitForFinished(20000);
-    return xclip.readAllStandardOutput();
 }
 
 // The saved "drawing.bmp" in `folder` once it is the folder's only file (the save writes a
@@ -130,14 +107,18 @@ class WindowsExeTest : public QObject {
                           QString::number(frame.y()), "click", "1"});
     }
 
-    // Saves through the Windows save dialog into `folder`, typing a name with no extension.
-    static bool saveThroughTheDialog(const XSession& x, const Toy& toy, const QString& folder) {
-        if (!activate(x, toy) || !x.xdotool({"key", "ctrl+s"})) return false;
+    // Saves through the Windows save dialog into `folder`, typing a name with no extension;
+    // the picture saved, or a null one when none came.
+    static QImage saveThroughTheDialog(const XSession& x, const Toy& toy, const QString& folder) {
+        if (!activate(x, toy) || !x.xdotool({"key", "ctrl+s"})) return {};
         const QString dialog = x.waitForWindow(QStringLiteral("^Save Your Bitmap$"));
-        return !dialog.isEmpty() && x.xdotool({"windowfocus", "--sync", dialog}) &&
-               x.xdotool({"type", "--delay", "10",
-                          WinePrefix::windowsPath(folder + QStringLiteral("/drawing"))}) &&
-               x.xdotool({"key", "Return"});
+        if (dialog.isEmpty() || !x.xdotool({"windowfocus", "--sync", dialog}) ||
+            !x.xdotool({"type", "--delay", "10",
+                        WinePrefix::windowsPath(folder + QStringLiteral("/drawing"))}) ||
+            !x.xdotool({"key", "Return"}))
+            return {};
+        const QString saved = waitForSavedDrawing(QDir(folder));
+        return saved.isEmpty() ? QImage() : QImage(saved);
     }
 
 private slots:
@@ -190,20 +171,18 @@ private slots:
 
         // Saved through the Windows dialog: the client area as the screen shows it.
         QTemporaryDir out;
-        QVERIFY(saveThroughTheDialog(x, *toy, out.path()));
-        const QString saved = waitForSavedDrawing(QDir(out.path()));
-        QVERIFY2(!saved.isEmpty(), "no file was written");
-        const QImage bmp(saved);
+        const QImage bmp = saveThroughTheDialog(x, *toy, out.path());
         QCOMPARE(bmp.size(), ClientArea.size());
         QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(QStringLiteral("^Save Your Bitmap$")), 10000);
-        QVERIFY2(difference(bmp, x.screenArea(ClientArea)).isEmpty(),
-                 qPrintable(difference(bmp, x.screenArea(ClientArea))));
+        QVERIFY2(pictureDifference(bmp, x.screenArea(ClientArea)).isEmpty(),
+                 qPrintable(pictureDifference(bmp, x.screenArea(ClientArea))));
         // Wine hands the Windows clipboard to X programs.
-        const QImage pasted = QImage::fromData(clipboard(x, QStringLiteral("image/bmp")), "BMP");
-        QVERIFY2(difference(pasted, bmp).isEmpty(), qPrintable(difference(pasted, bmp)));
+        const QImage pasted = QImage::fromData(x.clipboard(QStringLiteral("image/bmp")), "BMP");
+        QVERIFY2(pictureDifference(pasted, bmp).isEmpty(),
+                 qPrintable(pictureDifference(pasted, bmp)));
 
         // Cancel writes nothing; F6 then turns the screen grey.
-        QFile::remove(saved);
+        QVERIFY(QDir(out.path()).removeRecursively() && QDir().mkpath(out.path()));
         QVERIFY(activate(x, *toy));
         QVERIFY(x.xdotool({"key", "ctrl+s"}));
         const QString dialog = x.waitForWindow(QStringLiteral("^Save Your Bitmap$"));
@@ -282,10 +261,7 @@ private slots:
         const QImage& page = pages.first();
         page.save(QStringLiteral("windows-printed-page.png"));
         // The toy's red frame, undistorted, across the page's short side.
-        QRect box;
-        for (int y = 0; y < page.height(); ++y)
-            for (int xx = 0; xx < page.width(); ++xx)
-                if (qGray(page.pixel(xx, y)) < 235) box |= QRect(xx, y, 1, 1);
+        const QRect box = inkedBox(page);
         const bool turned = page.height() > page.width();
         const double ratio =
             turned ? double(box.height()) / box.width() : double(box.width()) / box.height();
@@ -302,10 +278,7 @@ private slots:
         auto toy = start(x);
         QVERIFY(!toy->windowId().isEmpty());
         QTemporaryDir out;
-        QVERIFY(saveThroughTheDialog(x, *toy, out.path()));
-        const QString saved = waitForSavedDrawing(QDir(out.path()));
-        QVERIFY2(!saved.isEmpty(), "no file was written");
-        const QImage bmp(saved);
+        const QImage bmp = saveThroughTheDialog(x, *toy, out.path());
         QCOMPARE(bmp.size(), ClientArea.size());
         QCOMPARE(bmp.format(), QImage::Format_Indexed8);
         const QList<QRgb> table = bmp.colorTable();
