@@ -2,7 +2,10 @@
 
 #include "desktop/xsession.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,6 +42,17 @@ WinePrefix::WinePrefix(const XSession& session) {
 
 WinePrefix::~WinePrefix() {
     endAll();
+    // Wine's server keeps its socket in /tmp/wine-XXXXXX/server-DEV-INODE, named after the
+    // prefix folder's device and inode; a killed server leaves it behind. Remove only ours.
+    struct stat prefix {};
+    const QByteArray path = QFile::encodeName(dir_.filePath(QStringLiteral("prefix")));
+    if (::stat(path.constData(), &prefix) != 0) return;
+    const QString server = QStringLiteral("server-%1-%2")
+                               .arg(qulonglong(prefix.st_dev), 0, 16)
+                               .arg(qulonglong(prefix.st_ino), 0, 16);
+    const QDir tmp(QStringLiteral("/tmp"));
+    for (const QString& name : tmp.entryList({QStringLiteral("wine-*")}, QDir::Dirs))
+        if (QDir(tmp.filePath(name)).exists(server)) QDir(tmp.filePath(name)).removeRecursively();
 }
 
 QProcessEnvironment WinePrefix::environment() const {
