@@ -37,6 +37,9 @@ WinePrefix::WinePrefix(const XSession& session) {
     if (runWine(env, QStringLiteral(WINE64), {QStringLiteral("wineboot"), QStringLiteral("-i")},
                 180000) != 0)
         error_ = QStringLiteral("wineboot could not make the prefix");
+    // wineboot returns before the prefix's set-up has finished in the background; cut short,
+    // the next start would do it all again. Wait for the server to end of itself first.
+    runWine(env, QStringLiteral(WINESERVER), {QStringLiteral("-w")}, 180000);
     endAll();
 }
 
