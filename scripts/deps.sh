@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a step needs, and nothing when they are all present.
-# Usage: scripts/deps.sh run|test|windows|windows-qt
+# Usage: scripts/deps.sh run|test|package|windows|windows-qt
 set -euo pipefail
 
 # the toy itself, on X11 and Wayland
 run_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
           fonts-dejavu-core)
+# the .deb: CPack reads each file's type (file) and asks dpkg-shlibdeps for the libraries
+package_pkgs=("${run_pkgs[@]}" dpkg-dev file)
 # the Windows exe, cross-built
 windows_pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
               qt6-base-dev qt6-base-dev-tools xz-utils)
@@ -13,14 +15,15 @@ windows_pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x8
 windows_qt_pkgs=("${windows_pkgs[@]}" dpkg-dev)
 test_pkgs=(xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
            desktop-file-utils libx11-dev clang-tidy clang-format cppcheck git
-           ghostscript wine64 fonts-wine python3-pefile weston)
+           ghostscript wine64 fonts-wine python3-pefile weston lintian appstream dpkg-dev file)
 
 case "${1:-run}" in
   run) wanted=("${run_pkgs[@]}") ;;
   test) wanted=("${run_pkgs[@]}" "${windows_pkgs[@]}" "${test_pkgs[@]}") ;;
+  package) wanted=("${package_pkgs[@]}") ;;
   windows) wanted=("${windows_pkgs[@]}") ;;
   windows-qt) wanted=("${windows_qt_pkgs[@]}") ;;
-  *) echo "usage: $0 run|test|windows|windows-qt" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|package|windows|windows-qt" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -10,6 +10,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -261,17 +262,71 @@ QImage aboutPicture() {
     return image;
 }
 
+// The toy seen from the front, `size` pixels square, drawn for that size rather than scaled
+// from another: whole-pixel edges up to 32, where the 32 one is the window icon (magenta is
+// its transparent colour); rounded corners, round knobs and a doodle on the screen above that.
+QImage iconAt(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    const auto at = [size](double v) { return qRound(v * size / 32.0); };
+    if (size <= 32) {
+        const int top = at(5);
+        const int bottom = at(27);
+        const int border = std::max(1, at(2));
+        p.fillRect(QRect(0, top, size, bottom - top), Red);
+        p.fillRect(QRect(border, top + border, size - 2 * border, bottom - top - 2 * border),
+                   Qt::black);
+        // Small white knobs on the frame's bottom corners: a cross where there is room.
+        const int k = std::max(2, at(4));
+        for (int x : {at(1), size - at(1) - k}) {
+            const int y = bottom - at(2) - k;
+            if (k >= 4) {
+                p.fillRect(QRect(x + k / 4, y, k / 2, k), Qt::white);
+                p.fillRect(QRect(x, y + k / 4, k, k / 2), Qt::white);
+            } else {
+                p.fillRect(QRect(x, y, k, k), Qt::white);
+            }
+        }
+        return image;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    const double u = size / 32.0;
+    const QRectF frame(0.5 * u, 4.5 * u, 31 * u, 23 * u);
+    p.setPen(QPen(DarkRed, u * 0.5));
+    p.setBrush(Red);
+    p.drawRoundedRect(frame, 3 * u, 3 * u);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(3 * u, 7 * u, 26 * u, 14.5 * u), u, u);
+    // A doodle in white: steps, as the knobs draw them.
+    QPainterPath doodle(QPointF(6 * u, 18.5 * u));
+    for (double step = 0; step < 4; ++step) {
+        doodle.lineTo((9.5 + step * 5) * u, (18.5 - step * 2.5) * u);
+        doodle.lineTo((9.5 + step * 5) * u, (16 - step * 2.5) * u);
+    }
+    p.setPen(QPen(Qt::white, std::max(1.0, 0.75 * u), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(doodle);
+    // The knobs: white, with a grey rim and a highlight.
+    for (double cx : {4.5, 27.5}) {
+        const QPointF centre(cx * u, 24.5 * u);
+        p.setPen(QPen(QColor(150, 150, 150), 0.5 * u));
+        p.setBrush(Qt::white);
+        p.drawEllipse(centre, 2.4 * u, 2.4 * u);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(215, 215, 215));
+        p.drawEllipse(centre + QPointF(0.5 * u, 0.5 * u), 1.1 * u, 1.1 * u);
+    }
+    return image;
+}
+
+// The window icon: 32 pixels, 8-bit, magenta where it is transparent.
 QImage icon() {
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(QColor(255, 0, 255));
     QPainter p(&image);
-    p.fillRect(QRect(0, 5, 32, 22), Red);
-    p.fillRect(QRect(2, 7, 28, 18), Qt::black);
-    // Small white knobs on the frame's bottom corners.
-    for (int x : {1, 27}) {
-        p.fillRect(QRect(x + 1, 21, 2, 4), Qt::white);
-        p.fillRect(QRect(x, 22, 4, 2), Qt::white);
-    }
+    p.drawImage(0, 0, iconAt(32));
     p.end();
     return toIndexed256(image);
 }
@@ -321,15 +376,17 @@ int main(int argc, char* argv[]) {
     const QImage leftKnob = knob(true, -1, 0);
     const QImage rightKnob = knob(false, 0, -1);
     const QImage small = icon();
-    const bool ok =
-        save(toRgb24(background()), QStringLiteral("background.bmp")) &&
-        save(toRgb24(leftKnob.copy(0, 0, 32, 64)), QStringLiteral("knob_left.bmp")) &&
-        save(toRgb24(leftKnob.copy(32, 0, 32, 64)), QStringLiteral("knob_right.bmp")) &&
-        save(toRgb24(rightKnob.copy(0, 0, 64, 32)), QStringLiteral("knob_up.bmp")) &&
-        save(toRgb24(rightKnob.copy(0, 32, 64, 32)), QStringLiteral("knob_down.bmp")) &&
-        save(small, QStringLiteral("icon.bmp")) &&
-        save(toIndexed256(aboutPicture()), QStringLiteral("about.bmp")) &&
-        save(small.convertToFormat(QImage::Format_RGB32), QStringLiteral("scribblewick.png")) &&
-        writeIco(small, QStringLiteral("scribblewick.ico"));
+    bool ok = save(toRgb24(background()), QStringLiteral("background.bmp")) &&
+              save(toRgb24(leftKnob.copy(0, 0, 32, 64)), QStringLiteral("knob_left.bmp")) &&
+              save(toRgb24(leftKnob.copy(32, 0, 32, 64)), QStringLiteral("knob_right.bmp")) &&
+              save(toRgb24(rightKnob.copy(0, 0, 64, 32)), QStringLiteral("knob_up.bmp")) &&
+              save(toRgb24(rightKnob.copy(0, 32, 64, 32)), QStringLiteral("knob_down.bmp")) &&
+              save(small, QStringLiteral("icon.bmp")) &&
+              save(toIndexed256(aboutPicture()), QStringLiteral("about.bmp")) &&
+              writeIco(small, QStringLiteral("scribblewick.ico"));
+    // The desktop's icons, one per size a desktop asks for.
+    QDir().mkpath(outDir + QStringLiteral("/icons"));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        ok = ok && save(iconAt(size), QStringLiteral("icons/%1.png").arg(size));
     return ok ? 0 : 1;
 }
