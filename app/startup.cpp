@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -37,14 +39,38 @@ bool displayExpected() {
 
 QStringList startupLog;
 
-// While the platform starts, a display that cannot be reached ends the program with one line
-// instead of an abort; other messages wait until the start has worked.
+// What Qt's X11 and Wayland plugins say when the display server cannot be reached.
+bool saysNoDisplay(const QString& message) {
+    return message.startsWith(QLatin1String("could not connect to display")) ||
+           message.startsWith(QLatin1String("Failed to create wl_display"));
+}
+
+// While the platform starts, a fatal error ends the program with its reason instead of an
+// abort: one line when there is no display, else Qt's own words (a plugin that will not load,
+// say). Other messages wait until the start has worked.
 void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        reportNoDisplay(programName);
+        if (std::any_of(startupLog.cbegin(), startupLog.cend(), saysNoDisplay)) {
+            reportNoDisplay(programName);
+        } else {
+            for (const QString& line : std::as_const(startupLog))
+                std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+            std::fprintf(stderr, "scribblewick: could not start: %s\n", qUtf8Printable(message));
+        }
         std::_Exit(EXIT_FAILURE);
     }
     if (type != QtDebugMsg && type != QtInfoMsg) startupLog.append(message);
+}
+
+// Qt draws only on displays of 16 bits a pixel or more (X11 at 8 gives a black window and a
+// crash in the first text field); Windows converts for it.
+bool displayTooShallow() {
+#ifdef Q_OS_WIN
+    return false;
+#else
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->depth() < 16;
+#endif
 }
 
 } // namespace
@@ -61,6 +87,13 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
     qInstallMessageHandler(previous);
     for (const QString& message : std::as_const(startupLog))
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    if (displayTooShallow()) {
+        std::fprintf(stderr,
+                     "scribblewick: the display has %d bits a pixel and Qt cannot draw on it; "
+                     "use a display of 16 or 24 bits a pixel\n",
+                     QGuiApplication::primaryScreen()->depth());
+        return EXIT_FAILURE;
+    }
 
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(artwork::icon());
