@@ -19,8 +19,10 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace {
 
@@ -105,7 +107,14 @@ Form1::Form1() {
     Picture1->setFocus();
 
     CommonDialog1.DialogTitle = QString::fromUtf8(SaveTitle);
+    // Pictures go where the desktop keeps pictures, else home; never the folder the toy
+    // happened to be started from.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    CommonDialog1.InitDir = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    // Shown to the person, and kept on stderr where a desktop's log finds it.
     reportFailure = [this](const QString& title, const QString& message) {
+        std::fprintf(stderr, "scribblewick: %s: %s\n", qUtf8Printable(title),
+                     qUtf8Printable(message));
         QMessageBox::warning(this, title, message);
     };
 }
@@ -191,7 +200,9 @@ void Form1::save1_Click() {
     CommonDialog1.ShowSave(this);
     if (CommonDialog1.FileName.isEmpty()) return;
     const QString error = output::writeBitmap(picture, CommonDialog1.FileName);
-    if (!error.isEmpty())
+    if (error.isEmpty()) // the next save starts where this one went
+        CommonDialog1.InitDir = QFileInfo(CommonDialog1.FileName).absolutePath();
+    else
         reportFailure(QStringLiteral("Could not save"),
                       QStringLiteral("The picture could not be saved as \u201c%1\u201d: %2.")
                           .arg(QDir::toNativeSeparators(CommonDialog1.FileName), error));

@@ -1,12 +1,21 @@
 #include "save.h"
 
+#include "save_dialog.h"
+
+#include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMimeData>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
 
 namespace output {
 
@@ -21,31 +30,105 @@ void CommonDialog::ShowSave(QWidget* parent) {
     const QStringList parts = Filter.split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters << parts[i];
-    QFileDialog dialog(parent, DialogTitle);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    SaveDialog dialog(parent, DialogTitle);
     dialog.setNameFilters(filters);
     QString suffix = DefaultExt;
     if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
+    if (!InitDir.isEmpty()) dialog.setDirectory(InitDir);
     if (!FileName.isEmpty()) dialog.selectFile(FileName);
-    FileName = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                   ? dialog.selectedFiles().constFirst()
-                   : QString();
+    dialog.exec();
+    FileName = dialog.chosenPath();
 }
+
+namespace {
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// The owner's, group's and others' bits as the file has them; QFileInfo's "user" bits say what
+// this process may do, which for root is everything.
+QFileDevice::Permissions modeOf(const QFileInfo& file) {
+    constexpr QFileDevice::Permissions modeBits =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    return file.permissions() & modeBits;
+}
+
+// The system's reason why this process may not write to `path`, or "" when it may.
+QString writeRefusal(const QString& path) {
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0 ? QString()
+                                                                    : qt_error_string(errno);
+#else
+    return QFileInfo(path).isWritable() ? QString() : QStringLiteral("it is read-only");
+#endif
+}
+
+// Why a file could not be made at `path`: the folder's refusal when it is the folder's.
+QString openFailure(const QSaveFile& file, const QString& path) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("the folder %1 does not exist").arg(native(folder.filePath()));
+    if (!folder.isDir()) return QStringLiteral("%1 is not a folder").arg(native(folder.filePath()));
+    if (const QString refusal = writeRefusal(folder.filePath()); !refusal.isEmpty())
+        return QStringLiteral("cannot write in the folder %1: %2")
+            .arg(native(folder.filePath()), refusal);
+    if (QFileInfo::exists(path))
+        if (const QString refusal = writeRefusal(path); !refusal.isEmpty())
+            return QStringLiteral("cannot write to %1: %2").arg(native(path), refusal);
+    return file.errorString();
+}
+
+} // namespace
 
 QString writeBitmap(const Picture& picture, const QString& path) {
     if (picture.isNull() || picture.image().size().isEmpty())
         return QStringLiteral("the picture is empty");
-    if (QFileInfo(path).isDir()) return QStringLiteral("it is a folder");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture.image())) {
-        file.cancelWriting();
-        return writer.errorString();
+    // What the name finally means is what gets replaced; links on the way stay as they are.
+    QFileInfo target(path);
+    for (int links = 0; target.isSymLink(); ++links) {
+        if (links == 40) return QStringLiteral("its links lead round in a circle");
+        target.setFile(target.symLinkTarget());
+    }
+    const QString what =
+        target.filePath() == QFileInfo(path).filePath()
+            ? QStringLiteral("it is")
+            : QStringLiteral("it leads to %1, which is").arg(native(target.filePath()));
+    if (target.isDir()) return what + QStringLiteral(" a folder");
+    // Devices, pipes and sockets are never replaced by a file of ours.
+    if (target.exists() && !target.isFile()) return what + QStringLiteral(" not a regular file");
+    const bool replacing = target.exists();
+    // Encoded first, then written unbuffered: a buffered QFileDevice loses the system's reason
+    // for a short write ("Unknown error" on a full disk), a direct write keeps it.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "bmp");
+    if (!writer.write(picture.image())) return writer.errorString();
+    const QByteArray& bytes = encoded.data();
+    QSaveFile file(target.filePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return openFailure(file, target.filePath());
+    if (replacing) file.setPermissions(modeOf(target));
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        done += written;
     }
     if (!file.commit()) return file.errorString();
+#ifdef Q_OS_UNIX
+    // Root replacing another user's file gives it back to that user; the picture is saved
+    // either way, so a file system that keeps no owners changes nothing.
+    if (replacing && ::geteuid() == 0 && (target.ownerId() != 0 || target.groupId() != 0))
+        (void)!::chown(QFile::encodeName(target.filePath()).constData(), target.ownerId(),
+                       target.groupId());
+#endif
     return {};
 }
 

@@ -17,6 +17,7 @@ public:
     QString DefaultExt;
     QString Filter;
     QString FileName;
+    QString InitDir; // the folder it opens in when no file name is given
 
     // Tests answer here in place of a person: a path, or "" to cancel.
     std::function<QString(const CommonDialog&)> scriptedAnswer;
@@ -25,8 +26,9 @@ public:
 };
 
 // Writes the picture as a Windows BMP: 24 bits per pixel, or 8 with its colour table when it
-// has a palette. An existing file is replaced whole or left untouched. Returns "" on success,
-// else the reason.
+// has a palette. An existing regular file is replaced whole or left untouched, keeping its
+// permissions; through a link, the file it leads to. Anything else (a device, a pipe, a folder)
+// is refused. Returns "" on success, else the reason, naming the path.
 QString writeBitmap(const Picture& picture, const QString& path);
 
 // The system clipboard, holding the picture as a bitmap in the formats other programs paste.

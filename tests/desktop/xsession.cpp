@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QThread>
+#include <cstdio>
 
 XSession::XSession(int depth) {
     // Xvfb picks a free display itself and names it once it accepts clients: no race with
@@ -149,7 +150,7 @@ Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment,
     QProcessEnvironment env = session.environment();
     env.insert(extraEnvironment);
     process_.setProcessEnvironment(env);
-    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     if (command.isEmpty())
         process_.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
     else
@@ -163,6 +164,12 @@ Toy::~Toy() {
         process_.kill();
         process_.waitForFinished();
     }
+    std::fputs(errorOutput().toLocal8Bit().constData(), stderr);
+}
+
+QString Toy::errorOutput() {
+    errors_ += process_.readAllStandardError();
+    return QString::fromLocal8Bit(errors_);
 }
 
 bool Toy::waitForExit(int timeoutMs) {

@@ -68,9 +68,12 @@ public:
     // The main window's X id once it is mapped; empty if it never appeared.
     QString windowId() const { return windowId_; }
     QProcess& process() { return process_; }
+    // All the toy has written to stderr so far (shown again when the test ends).
+    QString errorOutput();
     bool waitForExit(int timeoutMs = 10000);
 
 private:
     QProcess process_;
     QString windowId_;
+    QByteArray errors_;
 };

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 quint32 u32(const QByteArray& b, int at) {
@@ -107,14 +111,13 @@ private slots:
         QCOMPARE(QImage(path).size(), QSize(599, 439));
     }
 
-    void fullDiskLeavesTheOldFileAndNoLeftovers() {
+    void fullOrReadOnlyDiskSaysWhyAndLeavesTheOldFile() {
         // A small file system of its own, where a whole picture cannot fit.
         QTemporaryDir mountPoint;
-        QProcess mount;
-        mount.start(QStringLiteral("mount"),
-                    {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                     QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mountPoint.path()});
-        if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=64k"), QStringLiteral("tmpfs"),
+                               mountPoint.path()}) != 0)
             QSKIP("cannot mount a small file system here (needs root)");
         const QString path = mountPoint.filePath(QStringLiteral("full.bmp"));
         {
@@ -122,14 +125,84 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("old picture");
         }
-        const QString error = output::writeBitmap(Picture(sample(), {}, 96), path);
+        const QString replacing = output::writeBitmap(Picture(sample(), {}, 96), path);
+        const QString creating = output::writeBitmap(
+            Picture(sample(), {}, 96), mountPoint.filePath(QStringLiteral("new.bmp")));
         const QByteArray after = readAll(path);
         const QStringList left =
             QDir(mountPoint.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        // Read-only, the refusal is the folder's.
+        QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-o"), QStringLiteral("remount,ro"), mountPoint.path()});
+        const QString readOnly = output::writeBitmap(Picture(sample(), {}, 96), path);
         QProcess::execute(QStringLiteral("umount"), {mountPoint.path()});
-        QVERIFY(!error.isEmpty());
+        const QString noSpace = qt_error_string(ENOSPC);
+        QVERIFY2(replacing.contains(noSpace), qPrintable(replacing));
+        QVERIFY2(creating.contains(noSpace), qPrintable(creating));
         QCOMPARE(after, QByteArray("old picture"));
         QCOMPARE(left, QStringList{QStringLiteral("full.bmp")});
+        QVERIFY2(
+            readOnly.contains(QStringLiteral("folder ") + mountPoint.path() + QLatin1Char(':')) &&
+                readOnly.contains(qt_error_string(EROFS)),
+            qPrintable(readOnly));
+    }
+
+    void onlyRegularFilesAreReplacedAndLinksLead() {
+        QTemporaryDir here;
+        const auto at = [&](const char* name) { return here.filePath(QLatin1String(name)); };
+        QVERIFY(::mkfifo(QFile::encodeName(at("pipe.bmp")).constData(), 0644) == 0);
+        QVERIFY(QFile::link(at("pipe.bmp"), at("to-pipe.bmp")));
+        QVERIFY(QFile::link(at("round.bmp"), at("round.bmp")));
+        QVERIFY(QDir(here.path()).mkdir(QStringLiteral("folder")));
+        QVERIFY(QFile::link(at("folder"), at("to-folder.bmp")));
+        const Picture picture(sample(), {}, 96);
+        QCOMPARE(output::writeBitmap(picture, at("pipe.bmp")),
+                 QStringLiteral("it is not a regular file"));
+        QCOMPARE(output::writeBitmap(picture, at("to-pipe.bmp")),
+                 QStringLiteral("it leads to %1, which is not a regular file").arg(at("pipe.bmp")));
+        QVERIFY(!output::writeBitmap(picture, at("round.bmp")).isEmpty());
+        QVERIFY(
+            output::writeBitmap(picture, at("to-folder.bmp")).contains(QStringLiteral("folder")));
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(at("pipe.bmp")).constData(), &st) == 0 &&
+                S_ISFIFO(st.st_mode));
+
+        // Through a link to a regular file, that file is replaced whole and the link stays.
+        {
+            QFile old(at("real.bmp"));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old picture");
+        }
+        QVERIFY(QFile::link(QStringLiteral("real.bmp"), at("link.bmp")));
+        QCOMPARE(output::writeBitmap(picture, at("link.bmp")), QString());
+        QVERIFY(QFileInfo(at("link.bmp")).isSymLink());
+        QCOMPARE(QImage(at("real.bmp")).size(), QSize(599, 439));
+    }
+
+    void replacingKeepsThePermissions() {
+        QTemporaryDir here;
+        const QString path = here.filePath(QStringLiteral("kept.bmp"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+        }
+        // 0640 for anyone; read-only, which only root may replace, must stay read-only.
+        const QFileDevice::Permissions modes[] = {
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup,
+            QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther};
+        for (const auto mode : modes) {
+            QVERIFY(QFile::setPermissions(path, mode));
+            const QString error = output::writeBitmap(Picture(sample(), {}, 96), path);
+            if (!(mode & QFileDevice::WriteOwner) && ::geteuid() != 0) {
+                QVERIFY2(error.contains(path), qPrintable(error)); // refused, naming the file
+                continue;
+            }
+            QCOMPARE(error, QString());
+            struct stat st {};
+            QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
+            const mode_t expected = (mode & QFileDevice::WriteOwner) ? 0640 : 0444;
+            QCOMPARE(st.st_mode & 07777, expected);
+        }
     }
 
     void captureSizeRoundsHalvesToEven() {

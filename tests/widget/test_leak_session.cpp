@@ -4,15 +4,20 @@
 #include "support.h"
 
 #include "app/image_box.h"
+#include "output/save_dialog.h"
 #include "windows/dialog1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 class LeakSessionTest : public QObject {
     Q_OBJECT
@@ -45,6 +50,31 @@ private slots:
         form.CommonDialog1.scriptedAnswer = [&](const output::CommonDialog&) { return saved; };
         form.save1_Click();
         QVERIFY(QFile::exists(saved));
+        // Saving where it is refused, through a link, and under a quoted name from the real
+        // dialog after it has listed /proc.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0644) == 0);
+        QVERIFY(QFile::link(saved, dir.filePath(QStringLiteral("link.bmp"))));
+        for (const QString& name : {pipe, dir.filePath(QStringLiteral("link.bmp"))}) {
+            form.CommonDialog1.scriptedAnswer = [&](const output::CommonDialog&) { return name; };
+            form.save1_Click();
+        }
+        QCOMPARE(failures.size(), std::size_t(1));
+        failures.clear();
+        {
+            output::SaveDialog dialog(&form, QStringLiteral("Save Your Bitmap"));
+            dialog.setDirectory(QStringLiteral("/proc"));
+            dialog.show();
+            // The file list fills from a thread of its own.
+            const auto* files = dialog.findChild<QFileSystemModel*>();
+            QVERIFY(files);
+            QTRY_VERIFY(files->rowCount(files->index(QStringLiteral("/proc"))) > 10);
+            dialog.setDirectory(dir.path());
+            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(QStringLiteral("a\"b.bmp"));
+            dialog.accept();
+            QCOMPARE(dialog.chosenPath(), dir.filePath(QStringLiteral("a\"b.bmp")));
+        }
 
         const QString pdf = dir.filePath(QStringLiteral("session.pdf"));
         form.printerFactory = [&](QString&) {

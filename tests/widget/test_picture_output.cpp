@@ -3,11 +3,14 @@
 #include "support.h"
 
 #include "app/artwork.h"
+#include "output/save_dialog.h"
 #include "tests/support/recording_printer.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -141,6 +144,40 @@ private slots:
         QVERIFY(failures.empty());
     }
 
+    void saveDialogOpensInPicturesThenWhereTheLastSaveWent() {
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qunsetenv("XDG_CONFIG_HOME"); // no user-dirs.dirs: Pictures is ~/Pictures
+        std::vector<Failure> failures;
+        QStringList opensIn;
+        QString answer;
+        const auto save = [&] {
+            Form1& form = forms::get<Form1>();
+            form.reportFailure = [&](const QString&, const QString& m) {
+                failures.push_back({{}, m});
+            };
+            form.CommonDialog1.scriptedAnswer = [&](const output::CommonDialog& dialog) {
+                opensIn << dialog.InitDir;
+                return answer;
+            };
+            form.save1_Click();
+        };
+        freshForm1();
+        save(); // no Pictures folder: home
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Pictures")));
+        freshForm1();
+        save(); // cancelled: Pictures again next time
+        answer = dir.filePath(QStringLiteral("where.bmp"));
+        save();
+        answer.clear();
+        save();
+        qputenv("HOME", realHome);
+        QCOMPARE(opensIn, QStringList({home.path(), home.filePath(QStringLiteral("Pictures")),
+                                       home.filePath(QStringLiteral("Pictures")), dir.path()}));
+        QVERIFY(failures.empty());
+    }
+
     void savedFileIsTheCaptureEvenIfTheClipboardChanges() {
         std::vector<Failure> failures;
         Form1& form = formRecording(failures);
@@ -178,6 +215,28 @@ private slots:
         QVERIFY(forms::isLoaded<Form1>());
         QCOMPARE(support::canvasImage(form), drawing);
         QCOMPARE(form.Pen.XPos, 3788 + 150);
+    }
+
+    void saveDialogReadsNoFileAndTakesNamesAsTyped() {
+        QTemporaryDir here;
+        // PNG contents under a name that says nothing: a lookup that reads it would say PNG, and
+        // a read that never returns (/proc/kmsg) would freeze the dialog.
+        QVERIFY(
+            QImage(4, 4, QImage::Format_RGB32).save(here.filePath(QStringLiteral("kmsg")), "PNG"));
+        output::SaveDialog dialog(nullptr, QStringLiteral("Save Your Bitmap"));
+        const QString type =
+            dialog.iconProvider()->type(QFileInfo(here.filePath(QStringLiteral("kmsg"))));
+        QVERIFY2(!type.contains(QStringLiteral("PNG")), qPrintable(type));
+
+        // Double quotes are part of the name, not a list of names.
+        dialog.setDefaultSuffix(QStringLiteral("BMP"));
+        dialog.setDirectory(here.path());
+        dialog.show();
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("it's \"quoted\" name"));
+        dialog.accept();
+        QCOMPARE(dialog.chosenPath(), here.filePath(QStringLiteral("it's \"quoted\" name.BMP")));
     }
 
     void printFitsTheCaptureOnOnePage() {

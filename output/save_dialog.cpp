@@ -1,0 +1,81 @@
+#include "save_dialog.h"
+
+#include <QFileIconProvider>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeDatabase>
+
+namespace output {
+namespace {
+
+// Qt's own provider works out a file's type, and the gtk theme its icon, from the file's
+// contents; this one uses the name and what stat says, and never opens a file.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isDir()) return QFileIconProvider::icon(Folder);
+        const QMimeType mime =
+            mimeTypes_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+        const QIcon generic = QFileIconProvider::icon(File);
+        return QIcon::fromTheme(mime.iconName(), QIcon::fromTheme(mime.genericIconName(), generic));
+    }
+    QString type(const QFileInfo& info) const override {
+        if (!info.isFile()) return QFileIconProvider::type(info); // decided by stat alone
+        return mimeTypes_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+    }
+
+private:
+    QMimeDatabase mimeTypes_;
+};
+
+} // namespace
+
+namespace detail {
+IconProviderHolder::IconProviderHolder()
+    : nameOnlyIcons(std::make_unique<NameOnlyIconProvider>()) {}
+IconProviderHolder::~IconProviderHolder() = default;
+} // namespace detail
+
+SaveDialog::SaveDialog(QWidget* parent, const QString& title)
+    : QFileDialog(parent, title) {
+    setAcceptMode(AcceptSave);
+    setFileMode(AnyFile);
+    setIconProvider(nameOnlyIcons.get());
+    setOption(DontUseCustomDirectoryIcons);
+}
+
+QString SaveDialog::chosenPath() const {
+    if (result() != Accepted) return {};
+    if (!typedPath_.isEmpty()) return typedPath_;
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : files.constFirst();
+}
+
+void SaveDialog::accept() {
+    const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString typed = edit && edit->isVisible() ? edit->text() : QString();
+    // Qt reads double quotes as a list of names ("a" "b"); a file name may hold them.
+    if (!typed.contains(QLatin1Char('"'))) {
+        QFileDialog::accept();
+        return;
+    }
+    QString path = directory().absoluteFilePath(typed);
+    if (QFileInfo(path).isDir()) {
+        setDirectory(path);
+        return;
+    }
+    if (!defaultSuffix().isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.')))
+        path += QLatin1Char('.') + defaultSuffix();
+    const QFileInfo chosen(path);
+    if ((chosen.exists() || chosen.isSymLink()) && !testOption(DontConfirmOverwrite) &&
+        QMessageBox::warning(this, windowTitle(),
+                             QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                 .arg(chosen.fileName()),
+                             QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) != QMessageBox::Yes)
+        return;
+    typedPath_ = path;
+    QDialog::accept();
+}
+
+} // namespace output
