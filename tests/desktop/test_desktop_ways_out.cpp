@@ -1,5 +1,5 @@
 // Every way out ends the process: the close box, Ctrl+X and File, Exit, whatever state the
-// other windows are in.
+// other windows are in; and a start that cannot work ends it at once, in one line saying why.
 #include "xsession.h"
 
 #include <QTest>
@@ -68,6 +68,50 @@ private slots:
         QVERIFY2(toy.waitForExit(), "a process was left behind");
         QCOMPARE(toy.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(toy.process().exitCode(), 0);
+    }
+
+    void failedStartSaysWhyInOneLine_data() {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no display") << 24 << "none"
+                                    << ""
+                                    << "no display";
+        // The display is there; what failed is the platform plugin, in Qt's words.
+        QTest::newRow("no such plugin") << 24 << ""
+                                        << "nosuch"
+                                        << "could not start";
+        // Qt gives a black window and crashes at the first text field there.
+        QTest::newRow("8-bit display") << 8 << ""
+                                       << ""
+                                       << "8 bits a pixel";
+    }
+
+    void failedStartSaysWhyInOneLine() {
+        QFETCH(int, depth);
+        QFETCH(QString, display);
+        QFETCH(QString, platform);
+        QFETCH(QString, says);
+        XSession x(depth);
+        QVERIFY(x.isRunning());
+        QProcessEnvironment env = x.environment();
+        if (display == QStringLiteral("none")) env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        if (!platform.isEmpty()) env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        QProcess toy;
+        toy.setProcessEnvironment(env);
+        toy.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
+        QVERIFY2(toy.waitForFinished(20000), "it went on starting");
+        QVERIFY(toy.exitCode() != 0);
+        const QStringList said = QString::fromLocal8Bit(toy.readAllStandardError())
+                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                     .filter(QStringLiteral("scribblewick:"));
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].contains(says), qPrintable(said[0]));
+        if (says != QStringLiteral("no display"))
+            QVERIFY2(!said[0].contains(QStringLiteral("no display")), qPrintable(said[0]));
+        QVERIFY(!x.windowShown(QStringLiteral("^Scribblewick!$")));
     }
 };
 
