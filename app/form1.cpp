@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "artwork.h"
 #include "colors.h"
 #include "compact_menu_style.h"
@@ -35,6 +36,10 @@ constexpr int ClientTop = 1260;
 constexpr std::uint32_t BackColor = 0x0080FF; // orange, hidden under the background picture
 constexpr int MaxMenuTrim = 8;                // pixels off each menu title's padding, at most
 
+// What a screen reader says about the drawing screen.
+constexpr const char* DrawingKeys = "Draw with the keys: A or 4 moves the pen left, D or 6 right, "
+                                    "W or 8 up, X or 2 down; the space bar erases the screen.";
+
 using layout::Kind;
 constexpr std::uint32_t Default = layout::PlatformDefault;
 // name, kind, caption, left, top, width, height, back colour, text colour, picture, announced as
@@ -53,6 +58,7 @@ const std::array<layout::Control, 7> Controls{{
 } // namespace
 
 Form1::Form1() {
+    installAccessibility();
     setWindowTitle(QString::fromUtf8(Caption));
     setWindowIcon(artwork::icon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -79,6 +85,7 @@ Form1::Form1() {
     Image5 = controls.get<ImageBox>(QStringLiteral("Image5"));
 
     Picture1->KeyPress = [this](std::int16_t KeyAscii) { Picture1_KeyPress(KeyAscii); };
+    Picture1->setAccessibleDescription(QString::fromUtf8(DrawingKeys));
     Image2->MouseDown = [this](auto Button, auto Shift, float X, float Y) {
         Image2_MouseDown(Button, Shift, X, Y);
     };

@@ -30,3 +30,10 @@ void ImageBox::mousePressEvent(QMouseEvent* event) {
     }
     event->accept();
 }
+
+void ImageBox::press() {
+    if (MouseDown)
+        MouseDown(Qt::LeftButton, Qt::NoModifier,
+                  static_cast<float>(units::pixelsToTwips(width() / 2.0)),
+                  static_cast<float>(units::pixelsToTwips(height() / 2.0)));
+}

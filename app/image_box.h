@@ -16,6 +16,9 @@ public:
     std::function<void(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y)>
         MouseDown;
 
+    // A left press in the middle, as assistive technology asks for one.
+    void press();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

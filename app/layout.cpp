@@ -1,18 +1,23 @@
 #include "layout.h"
 
 #include "artwork.h"
+#include "captioned_frame.h"
 #include "colors.h"
 #include "graphical_button.h"
 #include "image_box.h"
 #include "picture_box.h"
 #include "units.h"
+#include "whole_lines_label.h"
 
 #include <QFontMetricsF>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QtMath>
+#include <algorithm>
 #include <climits>
+#include <string_view>
+#include <vector>
 
 namespace layout {
 namespace {
@@ -24,8 +29,21 @@ void setColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t value) {
     widget.setPalette(palette);
 }
 
-// Wide desktop fonts would cut single-line texts laid out for narrower ones: those are drawn
-// in a smaller size of the same font until they fit their box.
+// Wide desktop fonts would cut single-line texts laid out for narrower ones. Such a label first
+// takes free room to its right, inside its parent and over no other control; only what still
+// does not fit is drawn in a smaller size of the same font.
+void widenIntoFreeRoom(QLabel& label, const QRect& box, std::span<const QRect> others,
+                       int parentRight) {
+    const int needed = qCeil(QFontMetricsF(label.font()).horizontalAdvance(label.text())) + 1;
+    if (needed <= box.width()) return;
+    int right = parentRight;
+    for (const QRect& other : others)
+        if (other.top() <= box.bottom() && other.bottom() >= box.top() &&
+            other.right() > box.right())
+            right = std::min(right, std::max(other.left(), box.right() + 1));
+    label.resize(std::min(needed, right - box.left()), box.height());
+}
+
 void shrinkToFit(QLabel& label, int width) {
     constexpr qreal SmallestPoints = 6.0;
     QFont font = label.font();
@@ -36,6 +54,10 @@ void shrinkToFit(QLabel& label, int width) {
         font.setPointSizeF(points);
     }
     if (points != label.font().pointSizeF()) label.setFont(font);
+}
+
+std::string_view containerName(const Control& c) {
+    return c.container ? c.container : "";
 }
 
 QRect toPixels(int left, int top, int width, int height) {
@@ -60,9 +82,9 @@ QWidget* make(QWidget& parent, const Control& c) {
         return canvas;
     }
     case Kind::Label: {
-        auto* label = new QLabel(QString::fromUtf8(c.caption), &parent);
+        const QString text = QString::fromUtf8(c.caption);
+        auto* label = c.wraps ? new WholeLinesLabel(text, &parent) : new QLabel(text, &parent);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(c.wraps);
         label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setFocusPolicy(Qt::NoFocus);
@@ -88,7 +110,7 @@ QWidget* make(QWidget& parent, const Control& c) {
         return text;
     }
     case Kind::Frame: {
-        auto* frame = new QGroupBox(QString::fromUtf8(c.caption), &parent);
+        auto* frame = new CaptionedFrame(QString::fromUtf8(c.caption), &parent);
         frame->setFocusPolicy(Qt::NoFocus);
         frame->setAutoFillBackground(true);
         setColor(*frame, QPalette::Window, c.backColor);
@@ -108,9 +130,19 @@ Controls build(QWidget& parent, std::span<const Control> table) {
             c.container ? controls.get<QWidget>(QString::fromUtf8(c.container)) : &parent;
         QWidget* widget = make(*holder, c);
         widget->setObjectName(QString::fromUtf8(c.name));
-        widget->setGeometry(toPixels(c.left, c.top, c.width, c.height));
-        if (auto* label = qobject_cast<QLabel*>(widget); label && !c.wraps)
-            shrinkToFit(*label, widget->width());
+        const QRect box = toPixels(c.left, c.top, c.width, c.height);
+        widget->setGeometry(box);
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !c.wraps) {
+            // The other controls sharing this label's parent, as designed.
+            std::vector<QRect> others;
+            for (const Control& o : table)
+                if (&o != &c && containerName(o) == containerName(c))
+                    others.push_back(toPixels(o.left, o.top, o.width, o.height));
+            // Inside a frame, the border is not free room.
+            const auto* frame = dynamic_cast<const CaptionedFrame*>(holder);
+            widenIntoFreeRoom(*label, box, others, holder->width() - (frame ? 2 : 0));
+            shrinkToFit(*label, label->width());
+        }
         if (c.accessibleName) widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
         controls.add(widget->objectName(), widget);
     }

@@ -17,7 +17,7 @@ const layout::Window Settings{"Tell Pemrod Your Name", 5790, 390, true, 2760, 37
 
 // In tab order; the buttons overlap their left neighbours by a pixel.
 const std::array<layout::Control, 3> Controls{{
-    {"Text1", Kind::TextBox, "", 0, 0, 3375, 375, 12640511, None},
+    {"Text1", Kind::TextBox, "", 0, 0, 3375, 375, 12640511, None, nullptr, "Your name"},
     {"OKButton", Kind::Button, "OK", 3360, 0, 1215, 375, 65280, colors::ButtonText},
     {"CancelButton", Kind::Button, "Cancel", 4560, 0, 1215, 375, 255, colors::ButtonText},
 }};

@@ -2,10 +2,15 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QThread>
 #include <cstdio>
 
 XSession::XSession(int depth) {
+    // Sockets of programs run here (the accessibility bus, say) go in a runtime folder of ours.
+    QDir(home_.path()).mkdir(QStringLiteral("runtime"));
+    QFile::setPermissions(home_.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     // Xvfb picks a free display itself and names it once it accepts clients: no race with
     // other test programs starting servers at the same time.
     server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -47,6 +52,8 @@ QProcessEnvironment XSession::environment() const {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")); // never the desktop's own session
     return env;
 }
 

@@ -147,6 +147,10 @@ private slots:
         QCOMPARE(tip->parentWidget(), frame);
         QCOMPARE(tip->mapTo(&help, QPoint(0, 0)), QPoint(72, 24));
         QCOMPARE(tip->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        // The tip is as large as the lines below it, using the frame's free room to its right.
+        QCOMPARE(tip->font().pointSizeF(), label(help, "Label3")->font().pointSizeF());
+        QVERIFY(tip->fontMetrics().horizontalAdvance(tip->text()) < tip->width());
+        QVERIFY(tip->geometry().right() < frame->width() - 1);
         const QStringList lines{"Keystrokes:",
                                 "A or 4 moves pen left",
                                 "D or 6 moves pen right",
@@ -164,6 +168,35 @@ private slots:
         // The button is the one control that takes the focus.
         for (QWidget* child : help.findChildren<QWidget*>())
             if (child != help.Command1) QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+    }
+
+    void howToUseFrameHasItsCaptionOnItsTopEdge() {
+        freshForm1().ControlGame_Click();
+        const QImage shot = forms::get<Form3>().grab().toImage();
+        const auto ink = [&](int x, int y) { return shot.pixelColor(x, y) != Qt::white; };
+        // The frame's top edge: the first line from the top clear of the caption and the tip.
+        int edge = 8;
+        while (edge < 60 && !ink(284, edge))
+            ++edge;
+        QVERIFY2(edge > 8 && edge < 24, qPrintable(QString::number(edge)));
+        // "Tip!" stands across that line, in a gap of it, at the frame's left.
+        bool above = false, below = false;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 14; x < 22; ++x)
+                if (y != edge && shot.pixelColor(x, y).lightness() < 100)
+                    (y < edge ? above : below) = true;
+        QVERIFY(above && below);
+        // The tip lies inside, below the edge: white between them, navy text in its own box.
+        for (int y = edge + 1; y < 24; ++y)
+            for (int x = 72; x < 225; ++x)
+                QVERIFY2(!ink(x, y), qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+        bool navy = false;
+        for (int y = 24; y < 41; ++y)
+            for (int x = 72; x < 225; ++x)
+                navy = navy ||
+                       (shot.pixelColor(x, y).blue() > 100 && shot.pixelColor(x, y).red() < 100);
+        QVERIFY(navy);
+        QVERIFY(ink(284, 46) || ink(284, 47) || ink(284, 48)); // the bottom edge
     }
 
     void nameDialogAsLaidOut() {
@@ -275,6 +308,21 @@ private slots:
         QTest::mouseClick(dialog.OKButton, Qt::LeftButton);
         QCOMPARE(form.Label1->text(), name + QStringLiteral("z Made This!"));
         QCOMPARE(form.Label1->height(), 17);
+        // A long name in words wraps: the line shows its first line whole and nothing of the
+        // next, so the rows holding text are one unbroken band from the top.
+        form.Label1->setText(QStringLiteral("Lillibet Hildegard Tidewell-Blackthorpe of Kildare "
+                                            "and Dunholt, Keeper of the Tall Hedges Made This!"));
+        const QImage line = form.Label1->grab().toImage();
+        const QColor band = line.pixelColor(0, 0);
+        QList<int> inked;
+        for (int y = 0; y < line.height(); ++y)
+            for (int x = 0; x < line.width(); ++x)
+                if (line.pixelColor(x, y) != band) {
+                    inked << y;
+                    break;
+                }
+        QVERIFY(!inked.isEmpty());
+        QCOMPARE(inked.last() - inked.first() + 1, inked.size());
     }
 
     void closingTheMainWindowTakesEveryWindowWithIt() {
