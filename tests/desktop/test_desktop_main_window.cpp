@@ -48,9 +48,10 @@ private slots:
                        {QStringLiteral("mousemove"), QString::number(knob.x()),
                         QString::number(knob.y()), QStringLiteral("click"), QStringLiteral("1")})
                      .isEmpty());
-        QTest::qWait(300);
+        const int row = CanvasInner.y() + px(2288);
+        QTRY_COMPARE_WITH_TIMEOUT(at(x.screenshot(), {CanvasInner.x() + px(3938), row}), White,
+                                  5000);
         const QImage shot = x.screenshot();
-        QVERIFY(!shot.isNull());
 
         // The frame's top rows are exactly the background picture's: the client area starts
         // at 68, 84 to the pixel.
@@ -62,7 +63,6 @@ private slots:
                     QFAIL(qPrintable(QStringLiteral("frame differs at %1, %2").arg(xx).arg(y)));
 
         // White from the start point three steps to the right, and nothing beyond.
-        const int row = CanvasInner.y() + px(2288);
         for (int xx = px(3788); xx <= px(3938); ++xx)
             QCOMPARE(at(shot, {CanvasInner.x() + xx, row}), White);
         QVERIFY(at(shot, {CanvasInner.x() + px(3788) - 1, row}) != White);
@@ -79,15 +79,17 @@ private slots:
         QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
         QVERIFY(x.xdotool({"type", "--delay", "40", "d"}));
         QVERIFY(x.xdotool({"key", "--delay", "40", "ctrl+o", "x"}));
-        QTest::qWait(300);
-        QImage shot = x.screenshot();
         const int left = CanvasInner.x() + px(3788), row = CanvasInner.y() + px(2288);
+        QTRY_COMPARE_WITH_TIMEOUT(at(x.screenshot(), {CanvasInner.x() + px(3838), row + 2}),
+                                  qRgb(255, 128, 0) & 0xFFFFFF, 5000);
+        QImage shot = x.screenshot();
         QCOMPARE(at(shot, {left + 1, row}), White);
         QCOMPARE(at(shot, {CanvasInner.x() + px(3838), row + 2}), qRgb(255, 128, 0) & 0xFFFFFF);
         shot.save(QStringLiteral("desktop-shortcuts.png"));
 
         QVERIFY(x.xdotool({"key", "F6"}));
-        QTest::qWait(300);
+        QTRY_COMPARE_WITH_TIMEOUT(at(x.screenshot(), CanvasInner), qRgb(128, 128, 128) & 0xFFFFFF,
+                                  5000);
         shot = x.screenshot();
         for (int y = 0; y < 301; y += 20)
             for (int xx = 0; xx < 501; xx += 20)

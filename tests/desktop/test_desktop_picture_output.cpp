@@ -36,8 +36,7 @@ private slots:
         QVERIFY(x.xdotool({"key", "Return"}));
         // The default extension is added to a name typed without one.
         const QString saved = typed + QStringLiteral(".BMP");
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10000);
-        QTest::qWait(300);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), 10000); // whole once it is there
 
         const QImage bmp(saved);
         QCOMPARE(bmp.size(), QSize(599, 439));

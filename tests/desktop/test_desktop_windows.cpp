@@ -40,7 +40,7 @@ private slots:
         QVERIFY(x.xdotool({"type", "--delay", "30", "Ada"}));
         QVERIFY(x.xdotool({"mousemove", "--sync", "448", "262", "click", "1"})); // OK
         QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(QStringLiteral("^Tell Pemrod Your Name$")), 5000);
-        QTest::qWait(200);
+        QTRY_VERIFY_WITH_TIMEOUT(textPixels(x.screenshot(), band) > 40, 5000);
         const QImage signed_ = x.screenshot();
         signed_.save(QStringLiteral("desktop-signed.png"));
         QVERIFY2(textPixels(signed_, band) > 40, "no signature in the band");
