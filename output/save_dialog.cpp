@@ -75,7 +75,7 @@ void SaveDialog::accept() {
                              QMessageBox::No) != QMessageBox::Yes)
         return;
     typedPath_ = path;
-    QDialog::accept();
+    done(Accepted); // past QFileDialog::accept, which would parse the quotes
 }
 
 } // namespace output
