@@ -1,7 +1,7 @@
 #include "startup.h"
 
-#include "artwork.h"
-#include "form1.h"
+#include "forms/artwork.h"
+#include "windows/form1.h"
 
 #include <QApplication>
 #include <QIcon>

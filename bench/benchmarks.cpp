@@ -5,10 +5,10 @@
 //   growth       cost per move early and late in a million moves, and resident memory
 //   capture+save CaptureClient and the BMP of the 599 x 439 picture
 //   start-up     exec to the first painted frame and exit, offscreen and under Xvfb
-#include "app/form1.h"
-#include "app/forms.h"
-#include "app/picture_box.h"
+#include "forms/forms.h"
+#include "forms/picture_box.h"
 #include "output/save.h"
+#include "windows/form1.h"
 
 #include <QApplication>
 #include <QDir>

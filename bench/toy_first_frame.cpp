@@ -1,9 +1,9 @@
 // The toy's own start-up, ended after the main window's first painted frame.
 #include "first_frame.h"
 
-#include "app/form1.h"
-#include "app/picture_box.h"
 #include "app/startup.h"
+#include "forms/picture_box.h"
+#include "windows/form1.h"
 
 int main(int argc, char* argv[]) {
     // The canvas is painted last, above the background picture.

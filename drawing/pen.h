@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/canvas.h"
+#include "canvas.h"
 
 #include <cstdint>
 #include <random>

@@ -1,8 +1,8 @@
 #include "dialog1.h"
 
-#include "app/colors.h"
-#include "app/form1.h"
-#include "app/layout.h"
+#include "form1.h"
+#include "forms/colors.h"
+#include "forms/layout.h"
 
 #include <QWindow>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/forms.h"
+#include "forms/forms.h"
 
 #include <QLineEdit>
 #include <QPushButton>

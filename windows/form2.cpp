@@ -1,8 +1,8 @@
 #include "form2.h"
 
-#include "app/colors.h"
-#include "app/image_box.h"
-#include "app/layout.h"
+#include "forms/colors.h"
+#include "forms/image_box.h"
+#include "forms/layout.h"
 
 #include <array>
 

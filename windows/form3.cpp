@@ -1,7 +1,7 @@
 #include "form3.h"
 
-#include "app/colors.h"
-#include "app/layout.h"
+#include "forms/colors.h"
+#include "forms/layout.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // The menu table, row by row: names, captions with their access keys, shortcuts, order.
-#include "app/form1.h"
 #include "drawing/menu_tree.h"
+#include "windows/form1.h"
 
 #include <QTest>
 

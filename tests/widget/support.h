@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/picture_box.h"
+#include "forms/picture_box.h"
+#include "windows/form1.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -5,9 +5,9 @@
 // SCRIBBLEWICK_STORM_SEED replays a run; SCRIBBLEWICK_STORM_EVENTS sets its length.
 #include "support.h"
 
-#include "app/colors.h"
-#include "app/image_box.h"
 #include "drawing/settings.h"
+#include "forms/colors.h"
+#include "forms/image_box.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // anything our code leaves behind fails it.
 #include "support.h"
 
-#include "app/image_box.h"
+#include "forms/image_box.h"
 #include "output/save_dialog.h"
 #include "windows/dialog1.h"
 #include "windows/form2.h"

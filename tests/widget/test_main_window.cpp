@@ -2,7 +2,7 @@
 // drawing into the canvas.
 #include "support.h"
 
-#include "app/image_box.h"
+#include "forms/image_box.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // by script and a recording printer in place of the real one.
 #include "support.h"
 
-#include "app/artwork.h"
+#include "forms/artwork.h"
 #include "output/save_dialog.h"
 #include "tests/support/recording_printer.h"
 

@@ -1,7 +1,7 @@
 // The About, How-to-use and name windows: their layout, their lifecycles and the signature.
 #include "support.h"
 
-#include "app/image_box.h"
+#include "forms/image_box.h"
 #include "windows/dialog1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"

@@ -1,5 +1,5 @@
 // The window model with windows of its own: one instance per class, load and unload, close box.
-#include "app/forms.h"
+#include "forms/forms.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drawing/pen.h"
-#include "forms.h"
+#include "forms/forms.h"
 #include "output/capture.h"
 #include "output/picture.h"
 #include "output/qt_printer.h"

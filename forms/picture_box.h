@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas.h"
+#include "drawing/canvas.h"
 
 #include <QFrame>
 #include <QImage>

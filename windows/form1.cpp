@@ -1,19 +1,19 @@
 #include "form1.h"
 
-#include "accessibility.h"
-#include "artwork.h"
-#include "colors.h"
-#include "compact_menu_style.h"
-#include "image_box.h"
-#include "layout.h"
-#include "menu_bar.h"
-#include "picture_box.h"
-#include "units.h"
+#include "forms/accessibility.h"
+#include "forms/artwork.h"
+#include "forms/colors.h"
+#include "forms/compact_menu_style.h"
+#include "forms/image_box.h"
+#include "forms/layout.h"
+#include "forms/menu_bar.h"
+#include "forms/picture_box.h"
+#include "forms/units.h"
 
+#include "dialog1.h"
 #include "drawing/settings.h"
-#include "windows/dialog1.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
+#include "form2.h"
+#include "form3.h"
 
 #include <QDir>
 #include <QIcon>
