@@ -6,6 +6,8 @@
 // runs through the middle of the caption's line and the caption sits in a gap of it. Controls
 // inside keep positions relative to the frame's top-left corner, not below the caption.
 class CaptionedFrame : public QGroupBox {
+    Q_OBJECT
+
 public:
     explicit CaptionedFrame(const QString& caption, QWidget* parent = nullptr)
         : QGroupBox(caption, parent) {}

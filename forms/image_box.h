@@ -7,6 +7,8 @@
 // An image control: shows its picture at natural size and reports every mouse press on its
 // whole rectangle. It never takes the focus.
 class ImageBox : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ImageBox(QWidget* parent = nullptr);
 

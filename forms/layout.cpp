@@ -12,7 +12,9 @@
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QtMath>
 #include <algorithm>
 #include <climits>
@@ -60,9 +62,9 @@ std::string_view containerName(const Control& c) {
     return c.container ? c.container : "";
 }
 
-QRect toPixels(int left, int top, int width, int height) {
-    return {units::twipsToPixelsRounded(left), units::twipsToPixelsRounded(top),
-            units::twipsToPixelsRounded(width), units::twipsToPixelsRounded(height)};
+QRect toPixels(const Twips& box) {
+    return {units::twipsToPixelsRounded(box.left), units::twipsToPixelsRounded(box.top),
+            units::twipsToPixelsRounded(box.width), units::twipsToPixelsRounded(box.height)};
 }
 
 QWidget* make(QWidget& parent, const Control& c) {
@@ -123,51 +125,66 @@ QWidget* make(QWidget& parent, const Control& c) {
 
 } // namespace
 
-Controls build(QWidget& parent, std::span<const Control> table) {
-    Controls controls;
+void build(QWidget& parent, std::span<const Control> table) {
     for (const Control& c : table) {
         QWidget* holder =
-            c.container ? controls.get<QWidget>(QString::fromUtf8(c.container)) : &parent;
+            c.container ? parent.findChild<QWidget*>(QString::fromUtf8(c.container)) : &parent;
         QWidget* widget = make(*holder, c);
         widget->setObjectName(QString::fromUtf8(c.name));
-        const QRect box = toPixels(c.left, c.top, c.width, c.height);
+        const QRect box = toPixels(c.box);
         widget->setGeometry(box);
         if (auto* label = qobject_cast<QLabel*>(widget); label && !c.wraps) {
             // The other controls sharing this label's parent, as designed.
             std::vector<QRect> others;
             for (const Control& o : table)
                 if (&o != &c && containerName(o) == containerName(c))
-                    others.push_back(toPixels(o.left, o.top, o.width, o.height));
+                    others.push_back(toPixels(o.box));
             // Inside a frame, the border is not free room.
             const auto* frame = dynamic_cast<const CaptionedFrame*>(holder);
             widenIntoFreeRoom(*label, box, others, holder->width() - (frame ? 2 : 0));
             shrinkToFit(*label, label->width());
         }
         if (c.accessibleName) widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
-        controls.add(widget->objectName(), widget);
     }
-    return controls;
 }
 
-void setUpWindow(QWidget& window, const Window& settings) {
+QWidget& setUpWindow(QWidget& window, const Window& settings) {
     window.setWindowTitle(QString::fromUtf8(settings.caption));
     window.setWindowIcon(artwork::icon());
-    Qt::WindowFlags flags = window.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowFlags flags = settings.type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    flags &= ~(Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     if (settings.minButton) flags |= Qt::WindowMinimizeButtonHint;
     window.setWindowFlags(flags);
     const QSize size(units::twipsToPixelsRounded(settings.clientWidth),
                      units::twipsToPixelsRounded(settings.clientHeight));
-    window.setFixedSize(size);
-    QPalette palette = window.palette();
+    auto* mainWindow = qobject_cast<QMainWindow*>(&window);
+    QWidget* inner = &window;
+    if (mainWindow) {
+        inner = new QWidget(mainWindow);
+        inner->setObjectName(QStringLiteral("client"));
+        inner->setFixedSize(size);
+        mainWindow->setCentralWidget(inner);
+        // Fixed size: neither the frame nor maximising can change the layout.
+        mainWindow->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        window.setFixedSize(size);
+    }
+    QPalette palette = inner->palette();
     palette.setColor(QPalette::Window, colors::toQColor(settings.backColor));
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
-    if (settings.hasPosition)
-        window.setGeometry(QRect(QPoint(units::twipsToPixelsRounded(settings.clientLeft),
-                                        units::twipsToPixelsRounded(settings.clientTop)),
-                                 size));
+    inner->setPalette(palette);
+    inner->setAutoFillBackground(true);
+    if (settings.hasPosition) {
+        QPoint at(units::twipsToPixelsRounded(settings.clientLeft),
+                  units::twipsToPixelsRounded(settings.clientTop));
+        if (mainWindow) {
+            // Above the inner area, the menu bar as high as the layout makes it, which on
+            // Windows is not always its size hint.
+            mainWindow->layout()->activate();
+            at.ry() -= inner->y();
+        }
+        window.setGeometry(QRect(at, mainWindow ? window.sizeHint() : size));
+    }
+    return *inner;
 }
 
 } // namespace layout

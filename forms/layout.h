@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -14,19 +13,25 @@ inline constexpr std::uint32_t PlatformDefault = 0xFFFFFFFFu;
 
 enum class Kind { Image, Canvas, Label, Button, TextBox, Frame };
 
+// A rectangle in twips: left, top, width, height.
+struct Twips {
+    int left, top, width, height;
+};
+
+// One control; rows name what they set (designated initialisers) and leave the rest.
 struct Control {
     const char* name;
     Kind kind;
-    const char* caption;
-    int left, top, width, height;
+    const char* caption = "";
+    Twips box;
     std::uint32_t backColor = PlatformDefault;
     std::uint32_t foreColor = PlatformDefault;
     const char* picture = nullptr;        // for images: an artwork name, or a resource path
     const char* accessibleName = nullptr; // what a screen reader announces
     const char* container = nullptr;      // a frame earlier in the table holding this control
     bool centred = false;                 // label text centred instead of left-aligned
-    // Labels show one line; wider text is drawn smaller to fit the box, unless it wraps at
-    // word boundaries inside the box instead.
+    // Labels show one line; wider text takes free room to the right, then is drawn smaller,
+    // unless it wraps at word boundaries inside the box instead.
     bool wraps = false;
 };
 
@@ -35,30 +40,22 @@ struct Control {
 struct Window {
     const char* caption;
     int clientWidth, clientHeight;
-    bool hasPosition;
-    int clientLeft, clientTop;
+    bool hasPosition = false;
+    int clientLeft = 0, clientTop = 0;
     std::uint32_t backColor;
-    bool minButton;
+    bool minButton = false;
+    Qt::WindowType type = Qt::Window; // Qt::Dialog for a dialog frame
 };
 
-// Applies the settings to a top-level window: title, icon, a fixed size, close box (and
-// minimise button when asked), background, position.
-void setUpWindow(QWidget& window, const Window& settings);
-
-class Controls {
-public:
-    template <class T> T* get(const QString& name) const {
-        return static_cast<T*>(widgets_.value(name));
-    }
-    void add(const QString& name, QWidget* widget) { widgets_.insert(name, widget); }
-
-private:
-    QHash<QString, QWidget*> widgets_;
-};
+// Applies the settings to a top-level window: type, title, icon, a fixed size, close box (and
+// minimise button when asked), background, position. Returns the inner area the controls go
+// in: the window itself, or for a main window a new central widget under its menu bar, which
+// must be built before.
+QWidget& setUpWindow(QWidget& window, const Window& settings);
 
 // Creates the controls as children of `parent` (or of their frame), in table order: that is
 // their tab order, and later controls stack above earlier ones. Only the canvas, buttons and
-// text boxes take the focus.
-Controls build(QWidget& parent, std::span<const Control> table);
+// text boxes take the focus. Each is named as in its row, for findChild.
+void build(QWidget& parent, std::span<const Control> table);
 
 } // namespace layout

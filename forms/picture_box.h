@@ -11,6 +11,8 @@
 // pixels. Strokes go into the image and only the changed rectangle is repainted, so a drawing
 // survives being covered, minimised or moved off screen.
 class PictureBox : public QFrame, public Canvas {
+    Q_OBJECT
+
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 

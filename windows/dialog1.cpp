@@ -10,16 +10,35 @@
 namespace {
 
 using layout::Kind;
-constexpr std::uint32_t None = layout::PlatformDefault;
 
-const layout::Window Settings{"Tell Pemrod Your Name", 5790, 390, true, 2760, 3750,
-                              colors::ButtonFace,      false};
+const layout::Window Settings{.caption = "Tell Pemrod Your Name",
+                              .clientWidth = 5790,
+                              .clientHeight = 390,
+                              .hasPosition = true,
+                              .clientLeft = 2760,
+                              .clientTop = 3750,
+                              .backColor = colors::ButtonFace,
+                              .type = Qt::Dialog};
 
 // In tab order; the buttons overlap their left neighbours by a pixel.
 const std::array<layout::Control, 3> Controls{{
-    {"Text1", Kind::TextBox, "", 0, 0, 3375, 375, 12640511, None, nullptr, "Your name"},
-    {"OKButton", Kind::Button, "OK", 3360, 0, 1215, 375, 65280, colors::ButtonText},
-    {"CancelButton", Kind::Button, "Cancel", 4560, 0, 1215, 375, 255, colors::ButtonText},
+    {.name = "Text1",
+     .kind = Kind::TextBox,
+     .box = {0, 0, 3375, 375},
+     .backColor = 12640511,
+     .accessibleName = "Your name"},
+    {.name = "OKButton",
+     .kind = Kind::Button,
+     .caption = "OK",
+     .box = {3360, 0, 1215, 375},
+     .backColor = 65280,
+     .foreColor = colors::ButtonText},
+    {.name = "CancelButton",
+     .kind = Kind::Button,
+     .caption = "Cancel",
+     .box = {4560, 0, 1215, 375},
+     .backColor = 255,
+     .foreColor = colors::ButtonText},
 }};
 
 constexpr const char* Signed = " Made This!";
@@ -28,12 +47,11 @@ constexpr const char* Signed = " Made This!";
 
 Dialog1::Dialog1() {
     // A dialog frame; owned by the main window when shown, which keeps it off the taskbar.
-    setWindowFlags(Qt::Dialog);
     layout::setUpWindow(*this, Settings);
-    const layout::Controls controls = layout::build(*this, Controls);
-    Text1 = controls.get<QLineEdit>(QStringLiteral("Text1"));
-    OKButton = controls.get<QPushButton>(QStringLiteral("OKButton"));
-    CancelButton = controls.get<QPushButton>(QStringLiteral("CancelButton"));
+    layout::build(*this, Controls);
+    Text1 = findChild<QLineEdit*>(QStringLiteral("Text1"));
+    OKButton = findChild<QPushButton*>(QStringLiteral("OKButton"));
+    CancelButton = findChild<QPushButton*>(QStringLiteral("CancelButton"));
     QObject::connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     QObject::connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
     Text1->setFocus();

@@ -27,62 +27,77 @@
 
 namespace {
 
-constexpr const char* Caption = "Scribblewick!";
 constexpr const char* SaveTitle = "Save Your Bitmap";
-constexpr int ClientWidth = 8985; // twips
-constexpr int ClientHeight = 6585;
-constexpr int ClientLeft = 1020; // first place of the client area on the screen
-constexpr int ClientTop = 1260;
-constexpr std::uint32_t BackColor = 0x0080FF; // orange, hidden under the background picture
-constexpr int MaxMenuTrim = 8;                // pixels off each menu title's padding, at most
+constexpr int MaxMenuTrim = 8; // pixels off each menu title's padding, at most
 
 // What a screen reader says about the drawing screen.
 constexpr const char* DrawingKeys = "Draw with the keys: A or 4 moves the pen left, D or 6 right, "
                                     "W or 8 up, X or 2 down; the space bar erases the screen.";
 
 using layout::Kind;
-constexpr std::uint32_t Default = layout::PlatformDefault;
-// name, kind, caption, left, top, width, height, back colour, text colour, picture, announced as
+
+// The inner area's first place on the screen; orange shows nowhere, the background picture
+// covers it.
+const layout::Window Settings{.caption = "Scribblewick!",
+                              .clientWidth = 8985,
+                              .clientHeight = 6585,
+                              .hasPosition = true,
+                              .clientLeft = 1020,
+                              .clientTop = 1260,
+                              .backColor = 0x0080FF,
+                              .minButton = true};
+
+// In tab order; the knob halves are announced by what they do.
 const std::array<layout::Control, 7> Controls{{
-    {"Image1", Kind::Image, "", 0, 0, 9000, 6600, Default, Default, "background", nullptr},
-    {"Picture1", Kind::Canvas, "", 720, 720, 7575, 4575, 0x000000, Default, nullptr,
-     "Drawing screen"},
-    {"Label1", Kind::Label, "", 240, 240, 8535, 255, 0x0000FF, Default, nullptr, nullptr, nullptr,
-     false, true},
-    {"Image2", Kind::Image, "", 720, 5460, 480, 960, Default, Default, "knob_left", "Move left"},
-    {"Image3", Kind::Image, "", 1200, 5460, 480, 960, Default, Default, "knob_right", "Move right"},
-    {"Image5", Kind::Image, "", 7320, 5460, 960, 480, Default, Default, "knob_up", "Move up"},
-    {"Image4", Kind::Image, "", 7320, 5940, 960, 480, Default, Default, "knob_down", "Move down"},
+    {.name = "Image1", .kind = Kind::Image, .box = {0, 0, 9000, 6600}, .picture = "background"},
+    {.name = "Picture1",
+     .kind = Kind::Canvas,
+     .box = {720, 720, 7575, 4575},
+     .backColor = 0x000000,
+     .accessibleName = "Drawing screen"},
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .box = {240, 240, 8535, 255},
+     .backColor = 0x0000FF,
+     .wraps = true},
+    {.name = "Image2",
+     .kind = Kind::Image,
+     .box = {720, 5460, 480, 960},
+     .picture = "knob_left",
+     .accessibleName = "Move left"},
+    {.name = "Image3",
+     .kind = Kind::Image,
+     .box = {1200, 5460, 480, 960},
+     .picture = "knob_right",
+     .accessibleName = "Move right"},
+    {.name = "Image5",
+     .kind = Kind::Image,
+     .box = {7320, 5460, 960, 480},
+     .picture = "knob_up",
+     .accessibleName = "Move up"},
+    {.name = "Image4",
+     .kind = Kind::Image,
+     .box = {7320, 5940, 960, 480},
+     .picture = "knob_down",
+     .accessibleName = "Move down"},
 }};
 
 } // namespace
 
 Form1::Form1() {
     installAccessibility();
-    setWindowTitle(QString::fromUtf8(Caption));
-    setWindowIcon(artwork::icon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-
-    client_ = new QWidget(this);
-    client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(units::twipsToPixelsRounded(ClientWidth),
-                          units::twipsToPixelsRounded(ClientHeight));
-    QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, colors::toQColor(BackColor));
-    client_->setPalette(palette);
-    client_->setAutoFillBackground(true);
-    setCentralWidget(client_);
-
-    const layout::Controls controls = layout::build(*client_, Controls);
-    Image1 = controls.get<ImageBox>(QStringLiteral("Image1"));
-    Picture1 = controls.get<PictureBox>(QStringLiteral("Picture1"));
-    Label1 = controls.get<QLabel>(QStringLiteral("Label1"));
-    Image2 = controls.get<ImageBox>(QStringLiteral("Image2"));
-    Image3 = controls.get<ImageBox>(QStringLiteral("Image3"));
-    Image4 = controls.get<ImageBox>(QStringLiteral("Image4"));
-    Image5 = controls.get<ImageBox>(QStringLiteral("Image5"));
+    // The menu bar first: the inner area goes where designed, under it.
+    buildMenuBar(*menuBar(), *this, drawing::menuTree<Form1>());
+    fitMenuBar(units::twipsToPixelsRounded(Settings.clientWidth));
+    client_ = &layout::setUpWindow(*this, Settings);
+    layout::build(*client_, Controls);
+    Image1 = findChild<ImageBox*>(QStringLiteral("Image1"));
+    Picture1 = findChild<PictureBox*>(QStringLiteral("Picture1"));
+    Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
+    Image2 = findChild<ImageBox*>(QStringLiteral("Image2"));
+    Image3 = findChild<ImageBox*>(QStringLiteral("Image3"));
+    Image4 = findChild<ImageBox*>(QStringLiteral("Image4"));
+    Image5 = findChild<ImageBox*>(QStringLiteral("Image5"));
 
     Picture1->KeyPress = [this](std::int16_t KeyAscii) { Picture1_KeyPress(KeyAscii); };
     Picture1->setAccessibleDescription(QString::fromUtf8(DrawingKeys));
@@ -99,18 +114,6 @@ Form1::Form1() {
         Image5_MouseDown(Button, Shift, X, Y);
     };
 
-    buildMenuBar(*menuBar(), *this, drawing::menuTree<Form1>());
-    fitMenuBar();
-
-    // Fixed size: neither the frame nor maximising can change the layout.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The client area goes where designed: above it, the menu bar as high as the layout makes
-    // it, which on Windows is not always its size hint.
-    layout()->activate();
-    const int menuHeight = client_->y();
-    setGeometry(QRect(QPoint(units::twipsToPixelsRounded(ClientLeft),
-                             units::twipsToPixelsRounded(ClientTop) - menuHeight),
-                      sizeHint()));
     Picture1->setFocus();
 
     CommonDialog1.DialogTitle = QString::fromUtf8(SaveTitle);
@@ -126,10 +129,10 @@ Form1::Form1() {
     };
 }
 
-void Form1::fitMenuBar() {
+void Form1::fitMenuBar(int width) {
     // The menu bar stays one line wide: trim the padding between titles just enough.
     QMenuBar& bar = *menuBar();
-    const int overflow = bar.sizeHint().width() - client_->width();
+    const int overflow = bar.sizeHint().width() - width;
     if (overflow <= 0) return;
     const int titles = static_cast<int>(bar.actions().size());
     const int trim = std::min((overflow + titles - 1) / titles, MaxMenuTrim);

@@ -100,7 +100,7 @@ public:
     std::function<void(const QString& title, const QString& message)> reportFailure;
 
 private:
-    void fitMenuBar();
+    void fitMenuBar(int width);
     // Clipboard cleared, the capture taken and put on it; failures are reported.
     Picture captureToClipboard();
 
