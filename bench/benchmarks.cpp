@@ -9,26 +9,22 @@
 #include "forms/picture_box.h"
 #include "output/save.h"
 #include "windows/form1.h"
+#include "xsession.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -252,51 +248,24 @@ struct ProcessRun {
     long maxRssKiB;
 };
 
-// exec to exit of one program, with its peak resident memory.
-ProcessRun runOnce(const std::string& program, const std::vector<std::string>& environment) {
-    std::vector<char*> env;
-    std::vector<std::string> owned = environment;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry(*e);
-        const std::string key = entry.substr(0, entry.find('='));
-        if (key == "QT_QPA_PLATFORM" || key == "DISPLAY") continue;
-        owned.push_back(entry);
-    }
-    for (std::string& s : owned)
-        env.push_back(s.data());
-    env.push_back(nullptr);
-    std::string path = program;
-    char* argv[] = {path.data(), nullptr};
-    int out[2];
-    if (pipe(out) != 0) return {-1, -1};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    pid_t pid = 0;
+// Start to exit of one program, with its peak resident memory (it prints its VmHWM line).
+ProcessRun runOnce(const QString& program, const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const auto start = Clock::now();
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, env.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
+    process.start(program, {});
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
         return {-1, -1};
-    }
-    std::string printed;
-    char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
-        printed.append(buffer, std::size_t(n));
-    close(out[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {-1, -1};
-    const std::size_t at = printed.find("VmHWM:");
-    return {ms, at == std::string::npos ? -1 : std::atol(printed.c_str() + at + 6)};
+    const QByteArray printed = process.readAllStandardOutput();
+    const qsizetype at = printed.indexOf("VmHWM:");
+    return {ms, at < 0 ? -1 : std::atol(printed.constData() + at + 6)};
 }
 
-void startup(const std::string& folder, const std::string& platform,
-             const std::vector<std::string>& environment) {
+void startup(const QString& folder, const std::string& platform,
+             const QProcessEnvironment& environment) {
     constexpr int Runs = 21;
     std::vector<double> toyMs, minimalMs, toyRss, minimalRss;
     for (int i = 0; i < Runs + 1; ++i) { // the first run of each only warms the caches
@@ -324,32 +293,19 @@ void startup(const std::string& folder, const std::string& platform,
                 tr.median / mr.median);
 }
 
-void startups(const std::string& folder) {
+void startups(const QString& folder) {
     std::printf("\nstart-up to the first painted frame, median (min-max) of 21 runs\n");
-    startup(folder, "offscreen", {"QT_QPA_PLATFORM=offscreen"});
-    // A private Xvfb for the desktop figure.
-    const std::string display = ":" + std::to_string(150 + getpid() % 100);
-    pid_t xvfb = 0;
-    std::string xvfbPath = "/usr/bin/Xvfb";
-    std::string screen = "1024x768x24";
-    char* argv[] = {xvfbPath.data(),
-                    const_cast<char*>(display.c_str()),
-                    const_cast<char*>("-screen"),
-                    const_cast<char*>("0"),
-                    screen.data(),
-                    const_cast<char*>("-nolisten"),
-                    const_cast<char*>("tcp"),
-                    nullptr};
-    if (posix_spawn(&xvfb, xvfbPath.c_str(), nullptr, nullptr, argv, environ) != 0) {
+    QProcessEnvironment offscreen = QProcessEnvironment::systemEnvironment();
+    offscreen.remove(QStringLiteral("DISPLAY"));
+    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    startup(folder, "offscreen", offscreen);
+    // A private Xvfb for the desktop figure, as the desktop tests start one.
+    const XSession x;
+    if (!x.isRunning()) {
         std::printf("  xcb: Xvfb could not be started\n");
         return;
     }
-    const std::string socket = "/tmp/.X11-unix/X" + display.substr(1);
-    for (int i = 0; i < 100 && access(socket.c_str(), F_OK) != 0; ++i)
-        QThread::msleep(50);
-    startup(folder, "xcb", {"DISPLAY=" + display});
-    kill(xvfb, SIGTERM);
-    waitpid(xvfb, nullptr, 0);
+    startup(folder, "xcb", x.environment());
 }
 
 } // namespace
@@ -358,7 +314,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+    const QString folder = QCoreApplication::applicationDirPath();
 
     benchmark::Initialize(&argc, argv);
     registerAll();

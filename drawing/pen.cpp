@@ -1,5 +1,7 @@
 #include "pen.h"
 
+#include "settings.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -9,17 +11,27 @@
 namespace drawing {
 namespace {
 
-constexpr std::uint32_t White = 16777215;
-
 // Positions are 16-bit; a step that would pass the top of the range stops there.
 std::int16_t clampPos(int value) {
     return static_cast<std::int16_t>(std::clamp(value, int{MinPos}, int{MaxPos}));
 }
 
+// One step from the pen along one axis (dx or dy is -1 or 1, the other 0): the far end is
+// kept in XPos2 or YPos2, the line drawn in the ink, and the pen moves there.
+void step(PenState& pen, Canvas& canvas, int dx, int dy) {
+    std::int16_t toX = pen.XPos;
+    std::int16_t toY = pen.YPos;
+    if (dx != 0) toX = pen.XPos2 = clampPos(pen.XPos + dx * pen.PenSpeed);
+    if (dy != 0) toY = pen.YPos2 = clampPos(pen.YPos + dy * pen.PenSpeed);
+    canvas.Line(pen.XPos, pen.YPos, toX, toY, inkValue(pen));
+    pen.XPos = toX;
+    pen.YPos = toY;
+}
+
 } // namespace
 
 void setStartState(PenState& pen) {
-    setInk(pen, White);
+    setInk(pen, settings::White);
     pen.XPos = 3788;
     pen.YPos = 2288;
     pen.PenSpeed = 50;
@@ -36,27 +48,19 @@ void setInk(PenState& pen, std::uint32_t color) {
 }
 
 void moveLeft(PenState& pen, Canvas& canvas) {
-    pen.XPos2 = clampPos(pen.XPos - pen.PenSpeed);
-    canvas.Line(pen.XPos, pen.YPos, pen.XPos2, pen.YPos, inkValue(pen));
-    pen.XPos = pen.XPos2;
+    step(pen, canvas, -1, 0);
 }
 
 void moveRight(PenState& pen, Canvas& canvas) {
-    pen.XPos2 = clampPos(pen.XPos + pen.PenSpeed);
-    canvas.Line(pen.XPos, pen.YPos, pen.XPos2, pen.YPos, inkValue(pen));
-    pen.XPos = pen.XPos2;
+    step(pen, canvas, 1, 0);
 }
 
 void moveUp(PenState& pen, Canvas& canvas) {
-    pen.YPos2 = clampPos(pen.YPos - pen.PenSpeed);
-    canvas.Line(pen.XPos, pen.YPos, pen.XPos, pen.YPos2, inkValue(pen));
-    pen.YPos = pen.YPos2;
+    step(pen, canvas, 0, -1);
 }
 
 void moveDown(PenState& pen, Canvas& canvas) {
-    pen.YPos2 = clampPos(pen.YPos + pen.PenSpeed);
-    canvas.Line(pen.XPos, pen.YPos, pen.XPos, pen.YPos2, inkValue(pen));
-    pen.YPos = pen.YPos2;
+    step(pen, canvas, 0, 1);
 }
 
 void erase(Canvas& canvas) {

@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "drawing/settings.h"
 #include "forms/colors.h"
 #include "forms/layout.h"
 
@@ -11,8 +12,8 @@ using colors::ButtonText;
 using colors::CaptionText;
 using colors::WindowBackground;
 using colors::WindowText;
+using drawing::settings::White;
 using layout::Kind;
-constexpr std::uint32_t White = 16777215;
 constexpr std::uint32_t Navy = 8388608;
 
 const layout::Window Settings{.caption = "How to use Scribblewick!",

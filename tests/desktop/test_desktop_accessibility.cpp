@@ -1,7 +1,7 @@
 // The toy through the accessibility bus a screen reader uses (AT-SPI): a private D-Bus session
 // whose accessibility bus comes up on demand, the screen-reader switch turned on as a screen
 // reader turns it on, and pyatspi as the client.
-#include "xsession.h"
+#include "toy.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The built toy under Xvfb, used as a person would: keys typed and knobs clicked with xdotool,
 // the result read off a screenshot.
-#include "xsession.h"
+#include "toy.h"
 
 #include <QTest>
 
@@ -24,10 +24,9 @@ class DesktopMainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void startsInPlaceAndDrawsFromKeysAndKnobs() {
-        XSession x;
-        QVERIFY2(x.isRunning(), "Xvfb did not start");
-        Toy toy(x);
-        QVERIFY2(!toy.windowId().isEmpty(), "the main window did not appear");
+        ToyOnDisplay session;
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
 
         // The client area (under the menu bar) is 599 x 439 at 68, 84.
         const auto g = x.geometry(toy.windowId());
@@ -72,11 +71,9 @@ private slots:
     }
 
     void shortcutsReachTheMenuThroughTheWindowSystem() {
-        XSession x;
-        QVERIFY(x.isRunning());
-        Toy toy(x);
-        QVERIFY(!toy.windowId().isEmpty());
-        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        ToyOnDisplay session;
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
         QVERIFY(x.xdotool({"type", "--delay", "40", "d"}));
         QVERIFY(x.xdotool({"key", "--delay", "40", "ctrl+o", "x"}));
         const int left = CanvasInner.x() + px(3788), row = CanvasInner.y() + px(2288);
@@ -97,11 +94,10 @@ private slots:
     }
 
     void closeRequestEndsTheProgram() {
-        XSession x;
-        QVERIFY(x.isRunning());
-        Toy toy(x);
-        QVERIFY(!toy.windowId().isEmpty());
-        QVERIFY(x.requestClose(toy.windowId()));
+        ToyOnDisplay session;
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
+        QVERIFY(toy.requestClose());
         QVERIFY2(toy.waitForExit(), "the program lived on after its window closed");
         QCOMPARE(toy.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(toy.process().exitCode(), 0);

@@ -2,7 +2,7 @@
 // real CUPS scheduler of the test's own to a queue that writes PDF, all under Xvfb as a person
 // would do it.
 #include "cups_scheduler.h"
-#include "xsession.h"
+#include "toy.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,11 +19,9 @@ class DesktopPictureOutputTest : public QObject {
     Q_OBJECT
 private slots:
     void saveThroughTheDialogAndPasteElsewhere() {
-        XSession x;
-        QVERIFY(x.isRunning());
-        Toy toy(x);
-        QVERIFY(!toy.windowId().isEmpty());
-        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        ToyOnDisplay session;
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
         QVERIFY(x.xdotool({"type", "--delay", "30", "dddxxxaa"}));
         QVERIFY(x.xdotool({"key", "ctrl+s"}));
         const QString dialog = x.waitForWindow(QStringLiteral("^Save Your Bitmap$"));
@@ -65,11 +63,9 @@ private slots:
         CupsScheduler cups;
         QVERIFY2(cups.isReady(), qPrintable(cups.error()));
 
-        XSession x;
-        QVERIFY(x.isRunning());
-        Toy toy(x, cups.environment());
-        QVERIFY(!toy.windowId().isEmpty());
-        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        ToyOnDisplay session(cups.environment());
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
         QVERIFY(x.xdotool({"type", "--delay", "30", "dddd"}));
         QVERIFY(x.xdotool({"key", "ctrl+p"}));
 

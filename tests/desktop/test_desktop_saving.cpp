@@ -1,7 +1,7 @@
 // Saving through the real dialog where it can go wrong: folders whose files must not be read,
 // names that are not regular files, quotes in names, a full disk. Failure messages are read back as
 // a person could copy them (Ctrl+C, then xclip).
-#include "xsession.h"
+#include "toy.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,10 +76,9 @@ private slots:
         const QString link = dir.filePath(QStringLiteral("to-pipe.bmp"));
         QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0644) == 0);
         QVERIFY(QFile::link(pipe, link));
-        XSession x;
-        QVERIFY(x.isRunning());
-        Toy toy(x);
-        QVERIFY(!toy.windowId().isEmpty());
+        ToyOnDisplay session;
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
 
         // A named pipe, and a link to it: asked to replace, refused, untouched.
         for (const QString& path : {pipe, link}) {

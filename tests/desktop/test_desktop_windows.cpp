@@ -1,6 +1,6 @@
 // The secondary windows under Xvfb, as a person would use them: the name dialog from the
 // keyboard, the signature read off the screen, F1 and F2, and Ctrl+X ending it all.
-#include "xsession.h"
+#include "toy.h"
 
 #include <QTest>
 
@@ -21,10 +21,9 @@ class DesktopWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void signTheDrawingOpenTheHelpAndExit() {
-        XSession x;
-        QVERIFY(x.isRunning());
-        Toy toy(x);
-        QVERIFY(!toy.windowId().isEmpty());
+        ToyOnDisplay session;
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
         const QRect band(68 + 16, 84 + 16, 569, 17);
         QCOMPARE(textPixels(x.screenshot(), band), 0); // an empty, even red band at start
 

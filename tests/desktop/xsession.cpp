@@ -118,10 +118,6 @@ bool XSession::windowShown(const QString& title) const {
     return process.waitForFinished(20000) && process.exitCode() == 0;
 }
 
-bool XSession::requestClose(const QString& windowId) const {
-    return !run(QStringLiteral(X_CLOSE_REQUEST), {windowId}).isEmpty();
-}
-
 QByteArray XSession::clipboard(const QString& target) const {
     QProcess xclip;
     xclip.setProcessEnvironment(environment());
@@ -150,35 +146,4 @@ QRect inkedBox(const QImage& page) {
         for (int x = 0; x < page.width(); ++x)
             if (qGray(page.pixel(x, y)) < 235) box |= QRect(x, y, 1, 1);
     return box;
-}
-
-Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment,
-         const QStringList& command, int timeoutMs) {
-    QProcessEnvironment env = session.environment();
-    env.insert(extraEnvironment);
-    process_.setProcessEnvironment(env);
-    process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-    if (command.isEmpty())
-        process_.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
-    else
-        process_.start(command.first(), command.mid(1));
-    if (!process_.waitForStarted(10000)) return;
-    windowId_ = session.waitForWindow(QStringLiteral("^Scribblewick!$"), timeoutMs);
-}
-
-Toy::~Toy() {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    std::fputs(errorOutput().toLocal8Bit().constData(), stderr);
-}
-
-QString Toy::errorOutput() {
-    errors_ += process_.readAllStandardError();
-    return QString::fromLocal8Bit(errors_);
-}
-
-bool Toy::waitForExit(int timeoutMs) {
-    return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
 }

@@ -38,8 +38,6 @@ public:
     bool windowShown(const QString& title) const;
     // The pixels of a screen rectangle.
     QImage screenArea(const QRect& area) const { return screenshot().copy(area); }
-    // Sends the WM_DELETE_WINDOW request a window manager's close box would send.
-    bool requestClose(const QString& windowId) const;
     // What the clipboard holds as `target` (a MIME type, or TARGETS), read with xclip.
     QByteArray clipboard(const QString& target) const;
 
@@ -53,27 +51,3 @@ private:
 QString pictureDifference(const QImage& a, const QImage& b);
 // The box of a printed page's pixels that are not paper white.
 QRect inkedBox(const QImage& page);
-
-// The built toy, started on a session's display.
-class Toy {
-public:
-    // `extraEnvironment` adds to or overrides the session's environment; `command` starts
-    // another build of the toy (the Windows one under Wine) in place of the Linux one.
-    explicit Toy(const XSession& session, const QProcessEnvironment& extraEnvironment = {},
-                 const QStringList& command = {}, int timeoutMs = 20000);
-    ~Toy();
-    Toy(const Toy&) = delete;
-    Toy& operator=(const Toy&) = delete;
-
-    // The main window's X id once it is mapped; empty if it never appeared.
-    QString windowId() const { return windowId_; }
-    QProcess& process() { return process_; }
-    // All the toy has written to stderr so far (shown again when the test ends).
-    QString errorOutput();
-    bool waitForExit(int timeoutMs = 10000);
-
-private:
-    QProcess process_;
-    QString windowId_;
-    QByteArray errors_;
-};

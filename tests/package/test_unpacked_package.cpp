@@ -1,5 +1,5 @@
 // The toy as the .deb installs it, unpacked by check_package.sh, starts and shows its artwork.
-#include "xsession.h"
+#include "toy.h"
 
 #include <QTest>
 

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -17,11 +18,10 @@
 namespace {
 
 quint32 u32(const QByteArray& b, int at) {
-    return quint32(uchar(b[at])) | quint32(uchar(b[at + 1])) << 8 |
-           quint32(uchar(b[at + 2])) << 16 | quint32(uchar(b[at + 3])) << 24;
+    return qFromLittleEndian<quint32>(b.constData() + at);
 }
 quint16 u16(const QByteArray& b, int at) {
-    return quint16(uchar(b[at]) | uchar(b[at + 1]) << 8);
+    return qFromLittleEndian<quint16>(b.constData() + at);
 }
 
 QImage sample() {

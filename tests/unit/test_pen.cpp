@@ -1,5 +1,6 @@
 // The pen's moves, key table and random placement against a canvas that records its calls.
 #include "drawing/pen.h"
+#include "drawing/settings.h"
 
 #include <QTest>
 #include <map>
@@ -30,7 +31,7 @@ public:
     int DrawWidth() const override { return 1; }
 };
 
-constexpr std::uint32_t White = 16777215;
+using drawing::settings::White;
 
 drawing::PenState freshPen() {
     drawing::PenState pen;

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -21,7 +22,7 @@ QString valueOf(const QByteArray& res, const QString& key) {
         ++pos;
     QString value;
     for (; pos + 1 < res.size(); pos += 2) {
-        const char16_t c = char16_t(uchar(res[pos])) | char16_t(uchar(res[pos + 1]) << 8);
+        const char16_t c = qFromLittleEndian<char16_t>(res.constData() + pos);
         if (c == 0) break;
         value.append(QChar(c));
     }
@@ -29,8 +30,7 @@ QString valueOf(const QByteArray& res, const QString& key) {
 }
 
 quint32 u32(const QByteArray& bytes, qsizetype at) {
-    return quint32(uchar(bytes[at])) | quint32(uchar(bytes[at + 1])) << 8 |
-           quint32(uchar(bytes[at + 2])) << 16 | quint32(uchar(bytes[at + 3])) << 24;
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 // drawing into the canvas.
 #include "support.h"
 
+#include "drawing/settings.h"
+#include "forms/colors.h"
+
 #include "forms/image_box.h"
 
 #include <QAccessible>
@@ -15,8 +18,8 @@ using support::freshForm1;
 
 namespace {
 
-constexpr QRgb White = 0xFFFFFF;
-constexpr QRgb Black = 0x000000;
+const QRgb White = colors::toQColor(drawing::settings::White).rgb() & 0xFFFFFF;
+const QRgb Black = colors::toQColor(drawing::settings::Black).rgb() & 0xFFFFFF;
 
 // Pixel of a canvas position in twips: the centre of the nearest whole pixel.
 int px(int twips) {

@@ -2,8 +2,8 @@
 // would: keys and knob clicks, the Windows save dialog, the clipboard read from the X side,
 // the other windows, printing through CUPS, and a 256-colour palette display.
 #include "cups_scheduler.h"
+#include "toy.h"
 #include "wine_prefix.h"
-#include "xsession.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -237,7 +237,7 @@ private slots:
         // The close request a window manager's close box sends ends it too.
         toy = start(x);
         QVERIFY(!toy->windowId().isEmpty());
-        QVERIFY(x.requestClose(toy->windowId()));
+        QVERIFY(toy->requestClose());
         QVERIFY2(toy->waitForExit(30000), "the program lived on after its window closed");
         QCOMPARE(toy->process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(toy->process().exitCode(), 0);

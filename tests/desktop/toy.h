@@ -1,0 +1,43 @@
+#pragma once
+
+#include "xsession.h"
+
+// The built toy, started on a session's display.
+class Toy {
+public:
+    // `extraEnvironment` adds to or overrides the session's environment; `command` starts
+    // another build of the toy (the Windows one under Wine) in place of the Linux one.
+    explicit Toy(const XSession& session, const QProcessEnvironment& extraEnvironment = {},
+                 const QStringList& command = {}, int timeoutMs = 20000);
+    ~Toy();
+    Toy(const Toy&) = delete;
+    Toy& operator=(const Toy&) = delete;
+
+    // The main window's X id once it is mapped; empty if it never appeared.
+    QString windowId() const { return windowId_; }
+    QProcess& process() { return process_; }
+    // All the toy has written to stderr so far (shown again when the test ends).
+    QString errorOutput();
+    bool waitForExit(int timeoutMs = 10000);
+    // Sends the WM_DELETE_WINDOW request a window manager's close box would send.
+    bool requestClose() const;
+
+private:
+    const XSession& session_;
+    QProcess process_;
+    QString windowId_;
+    QByteArray errors_;
+};
+
+// A private display with the toy shown and focused on it: how most desktop tests begin.
+//   ToyOnDisplay session;
+//   QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+//   auto& [x, toy] = session;
+struct ToyOnDisplay {
+    explicit ToyOnDisplay(const QProcessEnvironment& extraEnvironment = {});
+    // What went wrong on the way, or "" when the toy is ready for keys and clicks.
+    QString problem() const;
+
+    XSession x;
+    Toy toy;
+};
