@@ -30,12 +30,11 @@ void CommonDialog::ShowSave(QWidget* parent) {
     const QStringList parts = Filter.split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters << parts[i];
-    SaveDialog dialog(parent, DialogTitle);
+    SaveDialog dialog(parent, DialogTitle, InitDir);
     dialog.setNameFilters(filters);
     QString suffix = DefaultExt;
     if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
-    if (!InitDir.isEmpty()) dialog.setDirectory(InitDir);
     if (!FileName.isEmpty()) dialog.selectFile(FileName);
     dialog.exec();
     FileName = dialog.chosenPath();

@@ -1,5 +1,6 @@
 #include "save_dialog.h"
 
+#include <QDir>
 #include <QFileIconProvider>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -36,8 +37,8 @@ IconProviderHolder::IconProviderHolder()
 IconProviderHolder::~IconProviderHolder() = default;
 } // namespace detail
 
-SaveDialog::SaveDialog(QWidget* parent, const QString& title)
-    : QFileDialog(parent, title) {
+SaveDialog::SaveDialog(QWidget* parent, const QString& title, const QString& folder)
+    : QFileDialog(parent, title, folder.isEmpty() ? QDir::homePath() : folder) {
     setAcceptMode(AcceptSave);
     setFileMode(AnyFile);
     setIconProvider(nameOnlyIcons.get());

@@ -24,7 +24,8 @@ struct IconProviderHolder {
 // name is taken exactly as typed, double quotes included.
 class SaveDialog : private detail::IconProviderHolder, public QFileDialog {
 public:
-    SaveDialog(QWidget* parent, const QString& title);
+    // Opens in `folder` (home when empty), never in the folder Qt's settings last remember.
+    SaveDialog(QWidget* parent, const QString& title, const QString& folder = {});
 
     // The path the person chose, or "" when they cancelled.
     QString chosenPath() const;
