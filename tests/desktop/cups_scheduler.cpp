@@ -1,5 +1,7 @@
 #include "cups_scheduler.h"
 
+#include "xsession.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -144,4 +146,31 @@ QList<QImage> CupsScheduler::printedPages(int dpi, int timeoutMs, QByteArray* he
          pages.entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
         images.append(QImage(pages.filePath(name)).convertToFormat(QImage::Format_RGB32));
     return images;
+}
+
+QString printedToyProblem(const QImage& page) {
+    const QRect box = inkedBox(page);
+    if (box.isEmpty()) return QStringLiteral("the page is blank");
+    const bool turned = page.height() > page.width();
+    const double ratio =
+        turned ? double(box.height()) / box.width() : double(box.width()) / box.height();
+    if (qAbs(ratio - 599.0 / 439.0) > 0.03)
+        return QStringLiteral("printed in the proportions %1").arg(ratio);
+    const int shortSide = qMin(page.width(), page.height());
+    const int filled = turned ? box.width() : box.height();
+    if (filled < shortSide * 0.85)
+        return QStringLiteral("fills %1 of the short side's %2").arg(filled).arg(shortSide);
+    if (box.left() > page.width() * 0.1 || box.top() > page.height() * 0.1)
+        return QStringLiteral("printed away from the corner, at %1, %2")
+            .arg(box.left())
+            .arg(box.top());
+    int red = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    if (red <= box.width() * box.height() / 4)
+        return QStringLiteral("only %1 red pixels: not the toy").arg(red);
+    return {};
 }

@@ -34,3 +34,8 @@ private:
     QProcess cupsd_;
     QString error_;
 };
+
+// What is wrong with a printed page that should show the toy: turned a quarter round on a
+// portrait page or upright on a landscape one, undistorted, across the page's short side from
+// the printable area's corner, its red frame a good part of it. "" when nothing is.
+QString printedToyProblem(const QImage& page);
