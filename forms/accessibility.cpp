@@ -32,7 +32,7 @@ private:
 QAccessibleInterface* factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    if (auto* box = dynamic_cast<ImageBox*>(widget)) return new ImageBoxAccessible(box);
+    if (auto* box = qobject_cast<ImageBox*>(widget)) return new ImageBoxAccessible(box);
     // Our secondary windows are plain widgets, which Qt would expose as fillers.
     if (widget->isWindow() && dynamic_cast<forms::Form*>(widget) &&
         widget->metaObject() == &QWidget::staticMetaObject)

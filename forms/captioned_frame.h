@@ -12,7 +12,8 @@ public:
     explicit CaptionedFrame(const QString& caption, QWidget* parent = nullptr)
         : QGroupBox(caption, parent) {}
 
-    // Where the border runs: the x of its left and right edges is 0 and width() - 1.
+    // The etched border's width on every side; it runs through the caption's middle on top.
+    static constexpr int BorderWidth = 2;
     int topEdge() const { return fontMetrics().height() / 2; }
 
 protected:

@@ -140,8 +140,9 @@ void build(QWidget& parent, std::span<const Control> table) {
                 if (&o != &c && containerName(o) == containerName(c))
                     others.push_back(toPixels(o.box));
             // Inside a frame, the border is not free room.
-            const auto* frame = dynamic_cast<const CaptionedFrame*>(holder);
-            widenIntoFreeRoom(*label, box, others, holder->width() - (frame ? 2 : 0));
+            const bool framed = qobject_cast<const CaptionedFrame*>(holder) != nullptr;
+            widenIntoFreeRoom(*label, box, others,
+                              holder->width() - (framed ? CaptionedFrame::BorderWidth : 0));
             shrinkToFit(*label, label->width());
         }
         if (c.accessibleName) widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
@@ -169,9 +170,7 @@ QWidget& setUpWindow(QWidget& window, const Window& settings) {
     } else {
         window.setFixedSize(size);
     }
-    QPalette palette = inner->palette();
-    palette.setColor(QPalette::Window, colors::toQColor(settings.backColor));
-    inner->setPalette(palette);
+    setColor(*inner, QPalette::Window, settings.backColor);
     inner->setAutoFillBackground(true);
     if (settings.hasPosition) {
         QPoint at(units::twipsToPixelsRounded(settings.clientLeft),

@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -88,14 +87,14 @@ QString writeBitmap(const Picture& picture, const QString& path) {
         return QStringLiteral("the picture is empty");
     // What the name finally means is what gets replaced; links on the way stay as they are.
     QFileInfo target(path);
-    for (int links = 0; target.isSymLink(); ++links) {
+    int links = 0;
+    for (; target.isSymLink(); ++links) {
         if (links == 40) return QStringLiteral("its links lead round in a circle");
         target.setFile(target.symLinkTarget());
     }
     const QString what =
-        target.filePath() == QFileInfo(path).filePath()
-            ? QStringLiteral("it is")
-            : QStringLiteral("it leads to %1, which is").arg(native(target.filePath()));
+        links == 0 ? QStringLiteral("it is")
+                   : QStringLiteral("it leads to %1, which is").arg(native(target.filePath()));
     if (target.isDir()) return what + QStringLiteral(" a folder");
     // Devices, pipes and sockets are never replaced by a file of ours.
     if (target.exists() && !target.isFile()) return what + QStringLiteral(" not a regular file");

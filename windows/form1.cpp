@@ -117,10 +117,6 @@ Form1::Form1() {
     Picture1->setFocus();
 
     CommonDialog1.DialogTitle = QString::fromUtf8(SaveTitle);
-    // Pictures go where the desktop keeps pictures, else home; never the folder the toy
-    // happened to be started from.
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    CommonDialog1.InitDir = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
     // Shown to the person, and kept on stderr where a desktop's log finds it.
     reportFailure = [this](const QString& title, const QString& message) {
         std::fprintf(stderr, "scribblewick: %s: %s\n", qUtf8Printable(title),
@@ -207,6 +203,12 @@ void Form1::save1_Click() {
     const Picture picture = captureToClipboard();
     CommonDialog1.DefaultExt = QStringLiteral(".BMP");
     CommonDialog1.Filter = QStringLiteral("Bitmap Image (*.bmp)|*.bmp");
+    if (CommonDialog1.InitDir.isEmpty()) {
+        // Pictures go where the desktop keeps pictures, else home; never the folder the toy
+        // happened to be started from. Looked up here, not at start-up (it reads a file).
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        CommonDialog1.InitDir = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    }
     CommonDialog1.ShowSave(this);
     if (CommonDialog1.FileName.isEmpty()) return;
     const QString error = output::writeBitmap(picture, CommonDialog1.FileName);
