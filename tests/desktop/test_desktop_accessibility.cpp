@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr QPoint ClientOrigin(68, 84);
+constexpr QPoint ClientOrigin = ClientArea.topLeft();
 constexpr QPoint PenStart(50 + 253, 50 + 153); // inside the canvas's border, in client pixels
 
 // A D-Bus session bus of the test's own. The accessibility bus launcher it starts on demand

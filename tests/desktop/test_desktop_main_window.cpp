@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr QPoint ClientOrigin(68, 84);
+constexpr QPoint ClientOrigin = ClientArea.topLeft();
 constexpr QPoint CanvasInner(50, 50); // inside the canvas's 2-pixel border
 constexpr QRgb White = 0xFFFFFF;
 

@@ -9,12 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-constexpr QRect ClientArea(68, 84, 599, 439);
-
-} // namespace
-
 class DesktopPictureOutputTest : public QObject {
     Q_OBJECT
 private slots:

@@ -2,6 +2,8 @@
 
 #include "xsession.h"
 
+#include <QRect>
+
 // The built toy, started on a session's display.
 class Toy {
 public:
@@ -28,6 +30,9 @@ private:
     QString windowId_;
     QByteArray errors_;
 };
+
+// Where the toy's inner area (under its menu bar) lies on a display with no window manager.
+inline constexpr QRect ClientArea(68, 84, 599, 439);
 
 // A private display with the toy shown and focused on it: how most desktop tests begin.
 //   ToyOnDisplay session;

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr QRect ClientArea(68, 84, 599, 439);
 constexpr QRect CanvasInner(48 + 2, 48 + 2, 505 - 4, 305 - 4); // inside its 2-pixel border
 constexpr QRect Canvas(48, 48, 505, 305);
 constexpr QRect SignatureBand(16, 16, 569, 17);
