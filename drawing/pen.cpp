@@ -85,8 +85,10 @@ KeyAction keyAction(std::int16_t KeyAscii) {
     return KeyAction::None;
 }
 
-void keyPress(PenState& pen, Canvas& canvas, std::int16_t KeyAscii) {
-    switch (keyAction(KeyAscii)) {
+namespace {
+
+void run(KeyAction action, PenState& pen, Canvas& canvas) {
+    switch (action) {
     case KeyAction::Erase:
         erase(canvas);
         break;
@@ -105,6 +107,33 @@ void keyPress(PenState& pen, Canvas& canvas, std::int16_t KeyAscii) {
     case KeyAction::None:
         break;
     }
+}
+
+} // namespace
+
+void keyPress(PenState& pen, Canvas& canvas, std::int16_t KeyAscii) {
+    run(keyAction(KeyAscii), pen, canvas);
+}
+
+KeyAction keyDownAction(std::int16_t KeyCode) {
+    switch (KeyCode) {
+    case KeyLeft:
+        return KeyAction::Left;
+    case KeyUp:
+        return KeyAction::Up;
+    case KeyRight:
+        return KeyAction::Right;
+    case KeyDown:
+        return KeyAction::Down;
+    default:
+        return KeyAction::None;
+    }
+}
+
+bool keyDown(PenState& pen, Canvas& canvas, std::int16_t KeyCode) {
+    const KeyAction action = keyDownAction(KeyCode);
+    run(action, pen, canvas);
+    return action != KeyAction::None;
 }
 
 float unitRandom(std::uint32_t bits) {

@@ -34,6 +34,11 @@ void erase(Canvas& canvas);
 enum class KeyAction { None, Erase, Left, Up, Right, Down };
 KeyAction keyAction(std::int16_t KeyAscii);
 void keyPress(PenState& pen, Canvas& canvas, std::int16_t KeyAscii);
+// The arrow keys, as Windows key codes; they move as "a", "w", "d" and "x" do.
+inline constexpr std::int16_t KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
+KeyAction keyDownAction(std::int16_t KeyCode);
+// Returns whether the key moved the pen.
+bool keyDown(PenState& pen, Canvas& canvas, std::int16_t KeyCode);
 
 // A uniform number in [0, 1) from 32 random bits, never 1 itself.
 float unitRandom(std::uint32_t bits);

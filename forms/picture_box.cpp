@@ -82,8 +82,34 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.drawImage(contentsRect().topLeft(), backing_);
 }
 
+namespace {
+
+// Qt's arrow keys (the keypad's too, with Num Lock off) as Windows key codes.
+std::int16_t windowsKeyCode(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 void PictureBox::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (!text.isEmpty() && KeyPress) KeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
+    // A used key stays here: it must not move the focus or reach the window.
+    const std::int16_t code = windowsKeyCode(event->key());
+    if (code && KeyDown && KeyDown(code, event->modifiers())) {
+        event->accept();
+        return;
+    }
     QFrame::keyPressEvent(event);
 }

@@ -26,6 +26,9 @@ public:
 
     // Character code of each typed character.
     std::function<void(std::int16_t KeyAscii)> KeyPress;
+    // Windows key code of each key that types no character (the arrows, say); returns whether
+    // it was used.
+    std::function<bool(std::int16_t KeyCode, Qt::KeyboardModifiers Shift)> KeyDown;
 
     const QImage& backingImage() const { return backing_; }
 

@@ -31,8 +31,9 @@ constexpr const char* SaveTitle = "Save Your Bitmap";
 constexpr int MaxMenuTrim = 8; // pixels off each menu title's padding, at most
 
 // What a screen reader says about the drawing screen.
-constexpr const char* DrawingKeys = "Draw with the keys: A or 4 moves the pen left, D or 6 right, "
-                                    "W or 8 up, X or 2 down; the space bar erases the screen.";
+constexpr const char* DrawingKeys =
+    "Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 "
+    "right, W or 8 up, X or 2 down; the space bar erases the screen.";
 
 using layout::Kind;
 
@@ -100,6 +101,9 @@ Form1::Form1() {
     Image5 = findChild<ImageBox*>(QStringLiteral("Image5"));
 
     Picture1->KeyPress = [this](std::int16_t KeyAscii) { Picture1_KeyPress(KeyAscii); };
+    Picture1->KeyDown = [this](std::int16_t KeyCode, Qt::KeyboardModifiers Shift) {
+        return Picture1_KeyDown(KeyCode, Shift);
+    };
     Picture1->setAccessibleDescription(QString::fromUtf8(DrawingKeys));
     Image2->MouseDown = [this](auto Button, auto Shift, float X, float Y) {
         Image2_MouseDown(Button, Shift, X, Y);
@@ -152,6 +156,13 @@ void Form1::Form_Unload(int& Cancel) {
 
 void Form1::Picture1_KeyPress(std::int16_t KeyAscii) {
     drawing::keyPress(Pen, *Picture1, KeyAscii);
+}
+
+// The arrow keys draw as the letters do, for children on any keyboard layout; with Shift,
+// Ctrl or Alt they are left to the desktop.
+bool Form1::Picture1_KeyDown(std::int16_t KeyCode, Qt::KeyboardModifiers Shift) {
+    if ((Shift & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    return drawing::keyDown(Pen, *Picture1, KeyCode);
 }
 
 void Form1::Image2_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float, float) {

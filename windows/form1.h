@@ -26,6 +26,7 @@ public:
     void Form_Unload(int& Cancel) override;
 
     void Picture1_KeyPress(std::int16_t KeyAscii);
+    bool Picture1_KeyDown(std::int16_t KeyCode, Qt::KeyboardModifiers Shift);
     void Image2_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
     void Image3_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
     void Image4_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);

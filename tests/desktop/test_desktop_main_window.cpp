@@ -70,6 +70,24 @@ private slots:
         shot.save(QStringLiteral("desktop-main-window.png"));
     }
 
+    void arrowKeysDrawAsTheLettersDo() {
+        ToyOnDisplay session;
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
+        // Two steps right, then one down with the keypad's arrow (Num Lock is off).
+        QVERIFY(x.xdotool({"key", "--delay", "40", "Right", "Right", "KP_Down"}));
+        const int column = CanvasInner.x() + px(3888), row = CanvasInner.y() + px(2288);
+        QTRY_COMPARE_WITH_TIMEOUT(at(x.screenshot(), {column, CanvasInner.y() + px(2338)}), White,
+                                  5000);
+        const QImage shot = x.screenshot();
+        for (int xx = CanvasInner.x() + px(3788); xx <= column; ++xx)
+            QCOMPARE(at(shot, {xx, row}), White);
+        for (int y = row; y <= CanvasInner.y() + px(2338); ++y)
+            QCOMPARE(at(shot, {column, y}), White);
+        QVERIFY(at(shot, {column + 1, row}) != White);
+        QVERIFY(at(shot, {column, CanvasInner.y() + px(2338) + 1}) != White);
+    }
+
     void shortcutsReachTheMenuThroughTheWindowSystem() {
         ToyOnDisplay session;
         QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));

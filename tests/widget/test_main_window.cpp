@@ -104,6 +104,25 @@ private slots:
         QVERIFY(support::countOf(canvasImage(form), White) > 0);
     }
 
+    void arrowKeysDrawAsTheLettersDoAndKeepTheFocus() {
+        Form1& letters = freshForm1();
+        QTest::keyClicks(letters.Picture1, QStringLiteral("ddxxaw"));
+        const QImage byLetters = canvasImage(letters);
+        Form1& arrows = freshForm1();
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(arrows.Picture1, key);
+        // the keypad's arrows, with Num Lock off
+        QTest::keyClick(arrows.Picture1, Qt::Key_Left, Qt::KeypadModifier);
+        QTest::keyClick(arrows.Picture1, Qt::Key_Up, Qt::KeypadModifier);
+        QCOMPARE(canvasImage(arrows), byLetters);
+        QCOMPARE(QApplication::focusWidget(), arrows.Picture1);
+        // with a modifier they are the desktop's
+        QTest::keyClick(arrows.Picture1, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(arrows.Picture1, Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(canvasImage(arrows), byLetters);
+        QCOMPARE(QApplication::focusWidget(), arrows.Picture1);
+    }
+
     void spaceErasesAndTheNextStrokeStartsWhereThePenWas() {
         Form1& form = freshForm1();
         QTest::keyClicks(form.Picture1, QStringLiteral("dd "));
