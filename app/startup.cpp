@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "forms/artwork.h"
+#include "translations/language.h"
 #include "windows/form1.h"
 
 #include <QApplication>
@@ -85,6 +86,8 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    // Before any window is made: each takes its words, and its reading direction, as it is built.
+    translations::install();
     for (const QString& message : std::as_const(startupLog))
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
     if (displayTooShallow()) {

@@ -1,6 +1,7 @@
 #include "captioned_frame.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 constexpr int CaptionLeft = 8; // the caption's gap starts this far in, as on Windows
@@ -18,8 +19,11 @@ void CaptionedFrame::paintEvent(QPaintEvent*) {
     p.drawRect(box.adjusted(1, 1, 0, 0));
     if (title().isEmpty()) return;
     const QFontMetrics metrics = fontMetrics();
-    const QRect caption(CaptionLeft, 0, metrics.horizontalAdvance(title()) + 2 * CaptionPadding,
-                        metrics.height());
+    // From the end a line starts at: the right in a right-to-left language.
+    const QRect caption = QStyle::visualRect(
+        layoutDirection(), rect(),
+        QRect(CaptionLeft, 0, metrics.horizontalAdvance(title()) + 2 * CaptionPadding,
+              metrics.height()));
     p.fillRect(caption, colours.color(QPalette::Window));
     p.setPen(colours.color(QPalette::WindowText));
     p.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());

@@ -9,6 +9,7 @@
 #include "units.h"
 #include "whole_lines_label.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
@@ -67,7 +68,8 @@ QRect toPixels(const Twips& box) {
             units::twipsToPixelsRounded(box.width), units::twipsToPixelsRounded(box.height)};
 }
 
-QWidget* make(QWidget& parent, const Control& c) {
+QWidget* make(QWidget& parent, const Control& c, const char* context) {
+    const QString caption = QCoreApplication::translate(context, c.caption);
     switch (c.kind) {
     case Kind::Image: {
         auto* image = new ImageBox(&parent);
@@ -84,8 +86,8 @@ QWidget* make(QWidget& parent, const Control& c) {
         return canvas;
     }
     case Kind::Label: {
-        const QString text = QString::fromUtf8(c.caption);
-        auto* label = c.wraps ? new WholeLinesLabel(text, &parent) : new QLabel(text, &parent);
+        auto* label =
+            c.wraps ? new WholeLinesLabel(caption, &parent) : new QLabel(caption, &parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(true);
@@ -96,15 +98,14 @@ QWidget* make(QWidget& parent, const Control& c) {
         return label;
     }
     case Kind::Button: {
-        auto* button = new GraphicalButton(QString::fromUtf8(c.caption),
-                                           colors::toQColor(c.backColor), &parent);
+        auto* button = new GraphicalButton(caption, colors::toQColor(c.backColor), &parent);
         button->setFocusPolicy(Qt::StrongFocus);
         setColor(*button, QPalette::ButtonText,
                  c.foreColor == PlatformDefault ? colors::ButtonText : c.foreColor);
         return button;
     }
     case Kind::TextBox: {
-        auto* text = new QLineEdit(QString::fromUtf8(c.caption), &parent);
+        auto* text = new QLineEdit(caption, &parent);
         text->setMaxLength(INT_MAX); // no length limit
         setColor(*text, QPalette::Base, c.backColor);
         setColor(*text, QPalette::Text,
@@ -112,7 +113,7 @@ QWidget* make(QWidget& parent, const Control& c) {
         return text;
     }
     case Kind::Frame: {
-        auto* frame = new CaptionedFrame(QString::fromUtf8(c.caption), &parent);
+        auto* frame = new CaptionedFrame(caption, &parent);
         frame->setFocusPolicy(Qt::NoFocus);
         frame->setAutoFillBackground(true);
         setColor(*frame, QPalette::Window, c.backColor);
@@ -125,11 +126,11 @@ QWidget* make(QWidget& parent, const Control& c) {
 
 } // namespace
 
-void build(QWidget& parent, std::span<const Control> table) {
+void build(QWidget& parent, std::span<const Control> table, const char* context) {
     for (const Control& c : table) {
         QWidget* holder =
             c.container ? parent.findChild<QWidget*>(QString::fromUtf8(c.container)) : &parent;
-        QWidget* widget = make(*holder, c);
+        QWidget* widget = make(*holder, c, context);
         widget->setObjectName(QString::fromUtf8(c.name));
         const QRect box = toPixels(c.box);
         widget->setGeometry(box);
@@ -145,12 +146,16 @@ void build(QWidget& parent, std::span<const Control> table) {
                               holder->width() - (framed ? CaptionedFrame::BorderWidth : 0));
             shrinkToFit(*label, label->width());
         }
-        if (c.accessibleName) widget->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        // Laid out as designed, then turned round for a language read from right to left.
+        if (holder->isRightToLeft())
+            widget->move(holder->width() - widget->x() - widget->width(), widget->y());
+        if (c.accessibleName)
+            widget->setAccessibleName(QCoreApplication::translate(context, c.accessibleName));
     }
 }
 
 QWidget& setUpWindow(QWidget& window, const Window& settings) {
-    window.setWindowTitle(QString::fromUtf8(settings.caption));
+    window.setWindowTitle(QCoreApplication::translate(settings.context, settings.caption));
     window.setWindowIcon(artwork::icon());
     Qt::WindowFlags flags = settings.type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -170,6 +175,7 @@ QWidget& setUpWindow(QWidget& window, const Window& settings) {
     } else {
         window.setFixedSize(size);
     }
+    if (settings.leftToRight) inner->setLayoutDirection(Qt::LeftToRight);
     setColor(*inner, QPalette::Window, settings.backColor);
     inner->setAutoFillBackground(true);
     if (settings.hasPosition) {

@@ -7,6 +7,9 @@
 
 // Windows are described by tables: the window's own settings and its controls in tab order,
 // all positions and sizes in twips relative to the parent's inner area. One builder reads them.
+// Texts stand in English, marked for translation in the window's context, and are translated
+// as the builder makes the widgets. In a right-to-left language the builder mirrors the
+// controls within their parent.
 namespace layout {
 
 inline constexpr std::uint32_t PlatformDefault = 0xFFFFFFFFu;
@@ -38,6 +41,7 @@ struct Control {
 // A window's own settings. Sizes and positions in twips; the position is the inner area's
 // top-left corner on the screen, or the system's choice when absent.
 struct Window {
+    const char* context; // where the window's texts are found in the catalogues
     const char* caption;
     int clientWidth, clientHeight;
     bool hasPosition = false;
@@ -45,6 +49,8 @@ struct Window {
     std::uint32_t backColor;
     bool minButton = false;
     Qt::WindowType type = Qt::Window; // Qt::Dialog for a dialog frame
+    // The inner area is a picture, laid out the same in every language, never mirrored.
+    bool leftToRight = false;
 };
 
 // Applies the settings to a top-level window: type, title, icon, a fixed size, close box (and
@@ -55,7 +61,8 @@ QWidget& setUpWindow(QWidget& window, const Window& settings);
 
 // Creates the controls as children of `parent` (or of their frame), in table order: that is
 // their tab order, and later controls stack above earlier ones. Only the canvas, buttons and
-// text boxes take the focus. Each is named as in its row, for findChild.
-void build(QWidget& parent, std::span<const Control> table);
+// text boxes take the focus. Each is named as in its row, for findChild. Texts are looked up in
+// `context`.
+void build(QWidget& parent, std::span<const Control> table, const char* context);
 
 } // namespace layout

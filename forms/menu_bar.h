@@ -3,16 +3,19 @@
 #include "drawing/menu_tree.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
-// Builds a menu bar from its table; each entry's Click runs its handler on `handlers`.
+// Builds a menu bar from its table, its captions looked up in `context`; each entry's Click runs
+// its handler on `handlers`.
 template <class H, std::size_t N>
-void buildMenuBar(QMenuBar& bar, H& handlers, const std::array<drawing::MenuItem<H>, N>& items) {
+void buildMenuBar(QMenuBar& bar, H& handlers, const std::array<drawing::MenuItem<H>, N>& items,
+                  const char* context) {
     QMenu* menu = nullptr;
     for (const drawing::MenuItem<H>& item : items) {
-        const QString caption = QString::fromUtf8(item.caption);
+        const QString caption = QCoreApplication::translate(context, item.caption);
         if (item.level == 1) {
             menu = bar.addMenu(caption);
             menu->setObjectName(QString::fromUtf8(item.name));

@@ -1,6 +1,7 @@
 #include "whole_lines_label.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QTextLayout>
 
 WholeLinesLabel::WholeLinesLabel(const QString& text, QWidget* parent)
@@ -10,7 +11,9 @@ WholeLinesLabel::WholeLinesLabel(const QString& text, QWidget* parent)
 
 void WholeLinesLabel::paintEvent(QPaintEvent*) {
     const QRect area = contentsRect();
-    QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+    QTextOption option(QStyle::visualAlignment(layoutDirection(), alignment()) &
+                       Qt::AlignHorizontal_Mask);
+    option.setTextDirection(layoutDirection());
     option.setWrapMode(QTextOption::WordWrap);
     QTextLayout layout(text(), font());
     layout.setTextOption(option);

@@ -2,9 +2,15 @@
 
 #include "picture.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace output {
+
+// Why a page was not printed, in the words the failure message shows.
+struct Printing {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 // Scale modes: 1 twips, 3 pixels, 8 HiMetric.
 inline constexpr int Twips = 1;

@@ -51,7 +51,7 @@ float QtPrinter::ScaleY(float value, int fromScale, int toScale) const {
 void QtPrinter::PaintPicture(const Picture& picture, float x, float y, double width,
                              double height) {
     if (!painter_.isActive() && !painter_.begin(&printer_)) {
-        error_ = QStringLiteral("the printer did not accept the page");
+        error_ = Printing::tr("the printer did not accept the page");
         return;
     }
     painter_.drawImage(QRectF(x, y, width, height), picture.image());
@@ -60,11 +60,11 @@ void QtPrinter::PaintPicture(const Picture& picture, float x, float y, double wi
 bool QtPrinter::EndDoc() {
     if (!error_.isEmpty()) return false;
     if (painter_.isActive() && !painter_.end()) {
-        error_ = QStringLiteral("the printer did not take the document");
+        error_ = Printing::tr("the printer did not take the document");
         return false;
     }
     if (printer_.printerState() == QPrinter::Error) {
-        error_ = QStringLiteral("the printer reported an error");
+        error_ = Printing::tr("the printer reported an error");
         return false;
     }
     return true;
@@ -74,8 +74,8 @@ std::unique_ptr<Printer> defaultPrinter(QString& error) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         error = QPrinterInfo::availablePrinters().isEmpty()
-                    ? QStringLiteral("no printer is set up on this computer")
-                    : QStringLiteral("no printer is chosen as the default");
+                    ? Printing::tr("no printer is set up on this computer")
+                    : Printing::tr("no printer is chosen as the default");
         return nullptr;
     }
     return std::make_unique<QtPrinter>(info.printerName());

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,6 +18,12 @@
 #endif
 
 namespace output {
+namespace {
+// Why a picture was not saved, in the words the failure message shows.
+struct Saving {
+    Q_DECLARE_TR_FUNCTIONS(Saving)
+};
+} // namespace
 
 void CommonDialog::ShowSave(QWidget* parent) {
     if (scriptedAnswer) {
@@ -61,7 +68,7 @@ QString writeRefusal(const QString& path) {
     return ::access(QFile::encodeName(path).constData(), W_OK) == 0 ? QString()
                                                                     : qt_error_string(errno);
 #else
-    return QFileInfo(path).isWritable() ? QString() : QStringLiteral("it is read-only");
+    return QFileInfo(path).isWritable() ? QString() : Saving::tr("it is read-only");
 #endif
 }
 
@@ -69,14 +76,14 @@ QString writeRefusal(const QString& path) {
 QString openFailure(const QSaveFile& file, const QString& path) {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.exists())
-        return QStringLiteral("the folder %1 does not exist").arg(native(folder.filePath()));
-    if (!folder.isDir()) return QStringLiteral("%1 is not a folder").arg(native(folder.filePath()));
+        return Saving::tr("the folder %1 does not exist").arg(native(folder.filePath()));
+    if (!folder.isDir()) return Saving::tr("%1 is not a folder").arg(native(folder.filePath()));
     if (const QString refusal = writeRefusal(folder.filePath()); !refusal.isEmpty())
-        return QStringLiteral("cannot write in the folder %1: %2")
+        return Saving::tr("cannot write in the folder %1: %2")
             .arg(native(folder.filePath()), refusal);
     if (QFileInfo::exists(path))
         if (const QString refusal = writeRefusal(path); !refusal.isEmpty())
-            return QStringLiteral("cannot write to %1: %2").arg(native(path), refusal);
+            return Saving::tr("cannot write to %1: %2").arg(native(path), refusal);
     return file.errorString();
 }
 
@@ -84,20 +91,22 @@ QString openFailure(const QSaveFile& file, const QString& path) {
 
 QString writeBitmap(const Picture& picture, const QString& path) {
     if (picture.isNull() || picture.image().size().isEmpty())
-        return QStringLiteral("the picture is empty");
+        return Saving::tr("the picture is empty");
     // What the name finally means is what gets replaced; links on the way stay as they are.
     QFileInfo target(path);
     int links = 0;
     for (; target.isSymLink(); ++links) {
-        if (links == 40) return QStringLiteral("its links lead round in a circle");
+        if (links == 40) return Saving::tr("its links lead round in a circle");
         target.setFile(target.symLinkTarget());
     }
-    const QString what =
-        links == 0 ? QStringLiteral("it is")
-                   : QStringLiteral("it leads to %1, which is").arg(native(target.filePath()));
-    if (target.isDir()) return what + QStringLiteral(" a folder");
+    const QString leadsTo = native(target.filePath());
+    if (target.isDir())
+        return links == 0 ? Saving::tr("it is a folder")
+                          : Saving::tr("it leads to %1, which is a folder").arg(leadsTo);
     // Devices, pipes and sockets are never replaced by a file of ours.
-    if (target.exists() && !target.isFile()) return what + QStringLiteral(" not a regular file");
+    if (target.exists() && !target.isFile())
+        return links == 0 ? Saving::tr("it is not a regular file")
+                          : Saving::tr("it leads to %1, which is not a regular file").arg(leadsTo);
     const bool replacing = target.exists();
     // Encoded first, then written unbuffered: a buffered QFileDevice loses the system's reason
     // for a short write ("Unknown error" on a full disk), a direct write keeps it.
@@ -136,10 +145,10 @@ void clearClipboard() {
 
 QString putOnClipboard(const Picture& picture) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard) return QStringLiteral("there is no clipboard");
+    if (!clipboard) return Saving::tr("there is no clipboard");
     clipboard->setImage(picture.image().convertToFormat(QImage::Format_RGB32));
     if (!clipboard->mimeData() || !clipboard->mimeData()->hasImage())
-        return QStringLiteral("the clipboard did not take the picture");
+        return Saving::tr("the clipboard did not take the picture");
     return {};
 }
 

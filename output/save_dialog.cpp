@@ -9,6 +9,9 @@
 namespace output {
 namespace {
 
+// Qt's own question, which Qt's catalogue translates.
+constexpr const char* ReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
+
 // Qt's own provider works out a file's type, and the gtk theme its icon, from the file's
 // contents; this one uses the name and what stat says, and never opens a file.
 class NameOnlyIconProvider : public QFileIconProvider {
@@ -69,11 +72,9 @@ void SaveDialog::accept() {
         path += QLatin1Char('.') + defaultSuffix();
     const QFileInfo chosen(path);
     if ((chosen.exists() || chosen.isSymLink()) && !testOption(DontConfirmOverwrite) &&
-        QMessageBox::warning(this, windowTitle(),
-                             QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
-                                 .arg(chosen.fileName()),
-                             QMessageBox::Yes | QMessageBox::No,
-                             QMessageBox::No) != QMessageBox::Yes)
+        QMessageBox::warning(
+            this, windowTitle(), QFileDialog::tr(ReplaceQuestion).arg(chosen.fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     typedPath_ = path;
     done(Accepted); // past QFileDialog::accept, which would parse the quotes

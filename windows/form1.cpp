@@ -15,7 +15,9 @@
 #include "form2.h"
 #include "form3.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -27,26 +29,29 @@
 
 namespace {
 
-constexpr const char* SaveTitle = "Save Your Bitmap";
+constexpr const char* SaveTitle = QT_TRANSLATE_NOOP("Form1", "Save Your Bitmap");
 constexpr int MaxMenuTrim = 8; // pixels off each menu title's padding, at most
 
 // What a screen reader says about the drawing screen.
 constexpr const char* DrawingKeys =
-    "Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 "
-    "right, W or 8 up, X or 2 down; the space bar erases the screen.";
+    QT_TRANSLATE_NOOP("Form1", "Draw with the arrow keys, or with the letters and digits: A or 4 "
+                               "moves the pen left, D or 6 right, W or 8 up, X or 2 down; the "
+                               "space bar erases the screen.");
 
 using layout::Kind;
 
 // The inner area's first place on the screen; orange shows nowhere, the background picture
 // covers it.
-const layout::Window Settings{.caption = "Scribblewick!",
+const layout::Window Settings{.context = "Form1",
+                              .caption = QT_TRANSLATE_NOOP("Form1", "Scribblewick!"),
                               .clientWidth = 8985,
                               .clientHeight = 6585,
                               .hasPosition = true,
                               .clientLeft = 1020,
                               .clientTop = 1260,
                               .backColor = 0x0080FF,
-                              .minButton = true};
+                              .minButton = true,
+                              .leftToRight = true};
 
 // In tab order; the knob halves are announced by what they do.
 const std::array<layout::Control, 7> Controls{{
@@ -55,7 +60,7 @@ const std::array<layout::Control, 7> Controls{{
      .kind = Kind::Canvas,
      .box = {720, 720, 7575, 4575},
      .backColor = 0x000000,
-     .accessibleName = "Drawing screen"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Drawing screen")},
     {.name = "Label1",
      .kind = Kind::Label,
      .box = {240, 240, 8535, 255},
@@ -65,22 +70,22 @@ const std::array<layout::Control, 7> Controls{{
      .kind = Kind::Image,
      .box = {720, 5460, 480, 960},
      .picture = "knob_left",
-     .accessibleName = "Move left"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Move left")},
     {.name = "Image3",
      .kind = Kind::Image,
      .box = {1200, 5460, 480, 960},
      .picture = "knob_right",
-     .accessibleName = "Move right"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Move right")},
     {.name = "Image5",
      .kind = Kind::Image,
      .box = {7320, 5460, 960, 480},
      .picture = "knob_up",
-     .accessibleName = "Move up"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Move up")},
     {.name = "Image4",
      .kind = Kind::Image,
      .box = {7320, 5940, 960, 480},
      .picture = "knob_down",
-     .accessibleName = "Move down"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Move down")},
 }};
 
 } // namespace
@@ -88,10 +93,10 @@ const std::array<layout::Control, 7> Controls{{
 Form1::Form1() {
     installAccessibility();
     // The menu bar first: the inner area goes where designed, under it.
-    buildMenuBar(*menuBar(), *this, drawing::menuTree<Form1>());
+    buildMenuBar(*menuBar(), *this, drawing::menuTree<Form1>(), Settings.context);
     fitMenuBar(units::twipsToPixelsRounded(Settings.clientWidth));
     client_ = &layout::setUpWindow(*this, Settings);
-    layout::build(*client_, Controls);
+    layout::build(*client_, Controls, Settings.context);
     Image1 = findChild<ImageBox*>(QStringLiteral("Image1"));
     Picture1 = findChild<PictureBox*>(QStringLiteral("Picture1"));
     Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
@@ -104,7 +109,7 @@ Form1::Form1() {
     Picture1->KeyDown = [this](std::int16_t KeyCode, Qt::KeyboardModifiers Shift) {
         return Picture1_KeyDown(KeyCode, Shift);
     };
-    Picture1->setAccessibleDescription(QString::fromUtf8(DrawingKeys));
+    Picture1->setAccessibleDescription(QCoreApplication::translate(Settings.context, DrawingKeys));
     Image2->MouseDown = [this](auto Button, auto Shift, float X, float Y) {
         Image2_MouseDown(Button, Shift, X, Y);
     };
@@ -118,9 +123,11 @@ Form1::Form1() {
         Image5_MouseDown(Button, Shift, X, Y);
     };
 
+    // The signature reads in the desktop's direction, though it sits on the picture.
+    Label1->setLayoutDirection(QGuiApplication::layoutDirection());
     Picture1->setFocus();
 
-    CommonDialog1.DialogTitle = QString::fromUtf8(SaveTitle);
+    CommonDialog1.DialogTitle = QCoreApplication::translate(Settings.context, SaveTitle);
     // Shown to the person, and kept on stderr where a desktop's log finds it.
     reportFailure = [this](const QString& title, const QString& message) {
         std::fprintf(stderr, "scribblewick: %s: %s\n", qUtf8Printable(title),
@@ -186,9 +193,8 @@ Picture Form1::captureToClipboard() {
     Picture picture = CaptureClient(*this);
     const QString refused = output::putOnClipboard(picture);
     if (!refused.isEmpty())
-        reportFailure(
-            QStringLiteral("Could not copy"),
-            QStringLiteral("The picture could not be put on the clipboard: %1.").arg(refused));
+        reportFailure(tr("Could not copy"),
+                      tr("The picture could not be put on the clipboard: %1.").arg(refused));
     return picture;
 }
 
@@ -198,22 +204,22 @@ void Form1::print1_Click() {
     QString error;
     const std::unique_ptr<output::Printer> printer = printerFactory(error);
     if (!printer) {
-        reportFailure(QStringLiteral("Could not print"),
-                      QStringLiteral("There is no printer to print on: %1.").arg(error));
+        reportFailure(tr("Could not print"), tr("There is no printer to print on: %1.").arg(error));
         return;
     }
     error = PrintPictureToFitPage(*printer, picture);
     if (error.isEmpty() && !printer->EndDoc()) error = printer->errorString();
     if (!error.isEmpty())
-        reportFailure(QStringLiteral("Could not print"),
-                      QStringLiteral("The picture could not be printed on \u201c%1\u201d: %2.")
+        reportFailure(tr("Could not print"),
+                      tr("The picture could not be printed on \u201c%1\u201d: %2.")
                           .arg(printer->name(), error));
 }
 
 void Form1::save1_Click() {
     const Picture picture = captureToClipboard();
     CommonDialog1.DefaultExt = QStringLiteral(".BMP");
-    CommonDialog1.Filter = QStringLiteral("Bitmap Image (*.bmp)|*.bmp");
+    //: The one file type of the save dialog: keep "(*.bmp)" as it is.
+    CommonDialog1.Filter = tr("Bitmap Image (*.bmp)") + QStringLiteral("|*.bmp");
     if (CommonDialog1.InitDir.isEmpty()) {
         // Pictures go where the desktop keeps pictures, else home; never the folder the toy
         // happened to be started from. Looked up here, not at start-up (it reads a file).
@@ -226,8 +232,8 @@ void Form1::save1_Click() {
     if (error.isEmpty()) // the next save starts where this one went
         CommonDialog1.InitDir = QFileInfo(CommonDialog1.FileName).absolutePath();
     else
-        reportFailure(QStringLiteral("Could not save"),
-                      QStringLiteral("The picture could not be saved as \u201c%1\u201d: %2.")
+        reportFailure(tr("Could not save"),
+                      tr("The picture could not be saved as \u201c%1\u201d: %2.")
                           .arg(QDir::toNativeSeparators(CommonDialog1.FileName), error));
 }
 

@@ -7,6 +7,7 @@
 #include "output/qt_printer.h"
 #include "output/save.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <cstdint>
@@ -19,6 +20,8 @@ class PictureBox;
 
 // The main window: the toy itself, with the canvas, the four knob halves and the signature.
 class Form1 : public forms::Window<QMainWindow> {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+
 public:
     Form1();
 

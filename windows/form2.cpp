@@ -13,16 +13,17 @@ using colors::WindowBackground;
 using colors::WindowText;
 using layout::Kind;
 
-const layout::Window Settings{.caption = "About Scribblewick!",
+const layout::Window Settings{.context = "Form2",
+                              .caption = QT_TRANSLATE_NOOP("Form2", "About Scribblewick!"),
                               .clientWidth = 2790,
                               .clientHeight = 3840,
                               .backColor = WindowBackground};
 
-// In tab order.
+// In tab order. The author's name and address read the same in every language.
 const std::array<layout::Control, 6> Controls{{
     {.name = "Label1",
      .kind = Kind::Label,
-     .caption = "Scribblewick is brought to you by...",
+     .caption = QT_TRANSLATE_NOOP("Form2", "Scribblewick is brought to you by..."),
      .box = {120, 2160, 2535, 255},
      .backColor = WindowBackground,
      .foreColor = WindowText},
@@ -34,13 +35,13 @@ const std::array<layout::Control, 6> Controls{{
      .foreColor = 255},
     {.name = "Command1",
      .kind = Kind::Button,
-     .caption = "OK",
+     .caption = QT_TRANSLATE_NOOP("Form2", "OK"),
      .box = {900, 3240, 975, 495},
      .backColor = 8421631,
      .foreColor = ButtonText},
     {.name = "Label4",
      .kind = Kind::Label,
-     .caption = "Version 1.2",
+     .caption = QT_TRANSLATE_NOOP("Form2", "Version 1.2"),
      .box = {960, 120, 855, 255},
      .backColor = WindowBackground,
      .foreColor = 12583104},
@@ -55,14 +56,14 @@ const std::array<layout::Control, 6> Controls{{
      .kind = Kind::Image,
      .box = {570, 480, 1620, 1560},
      .picture = ":/assets/about.bmp",
-     .accessibleName = "A white bull terrier"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form2", "A white bull terrier")},
 }};
 
 } // namespace
 
 Form2::Form2() {
     layout::setUpWindow(*this, Settings);
-    layout::build(*this, Controls);
+    layout::build(*this, Controls, Settings.context);
     Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     Image1 = findChild<ImageBox*>(QStringLiteral("Image1"));
     QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
