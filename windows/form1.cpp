@@ -139,7 +139,15 @@ Form1::Form1() {
 void Form1::fitMenuBar(int width) {
     // The menu bar stays one line wide: trim the padding between titles just enough.
     QMenuBar& bar = *menuBar();
+    // Measured left to right: Qt 6.4 sizes a right-to-left bar from its not yet laid out place.
+    const bool ownDirection = bar.testAttribute(Qt::WA_SetLayoutDirection);
+    const Qt::LayoutDirection direction = bar.layoutDirection();
+    bar.setLayoutDirection(Qt::LeftToRight);
     const int overflow = bar.sizeHint().width() - width;
+    if (ownDirection)
+        bar.setLayoutDirection(direction);
+    else
+        bar.unsetLayoutDirection();
     if (overflow <= 0) return;
     const int titles = static_cast<int>(bar.actions().size());
     const int trim = std::min((overflow + titles - 1) / titles, MaxMenuTrim);

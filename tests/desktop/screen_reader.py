@@ -2,6 +2,8 @@
 
   screen_reader.py knobs    checks the four knob halves and presses "Move right" once
   screen_reader.py windows  checks the roles of the toy's windows and the named text box
+  screen_reader.py menus    prints each menu title's name and place: NAME<tab>X<tab>Y<tab>W<tab>H
+  screen_reader.py popup    prints the place of the menu that is open: X<tab>Y<tab>W<tab>H
 Prints what it found wrong and exits non-zero then.
 """
 import sys
@@ -58,6 +60,38 @@ def windows(app):
         sys.exit("the name dialog's text box has no name")
 
 
+def place(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return f"{box.x}\t{box.y}\t{box.width}\t{box.height}"
+
+
+def menus(app):
+    bar = None
+    for _ in range(100):
+        bar = pyatspi.findDescendant(app, lambda n: n.getRoleName() == "menu bar")
+        if bar is not None and bar.childCount == 9:
+            break
+        time.sleep(0.1)
+    if bar is None:
+        sys.exit("no menu bar")
+    for title in bar:
+        print(f"{title.name}\t{place(title)}")
+
+
+def popup(app):
+    for _ in range(100):
+        shown = pyatspi.findDescendant(
+            app, lambda n: n.getRoleName() == "popup menu"
+            and n.getState().contains(pyatspi.STATE_SHOWING))
+        if shown is not None:
+            print(place(shown))
+            return
+        time.sleep(0.1)
+    sys.exit("no menu opened")
+
+
 if __name__ == "__main__":
-    {"knobs": knobs, "windows": windows}[sys.argv[1]](toy())
-    print("ok")
+    modes = {"knobs": knobs, "windows": windows, "menus": menus, "popup": popup}
+    modes[sys.argv[1]](toy())
+    if sys.argv[1] in ("knobs", "windows"):
+        print("ok")

@@ -1,7 +1,11 @@
 // The toy through the accessibility bus a screen reader uses (AT-SPI): a private D-Bus session
 // whose accessibility bus comes up on demand, the screen-reader switch turned on as a screen
 // reader turns it on, and pyatspi as the client.
+#include "tests/support/catalogue.h"
 #include "toy.h"
+#include "windows/form1.h"
+
+#include "drawing/menu_tree.h"
 
 #include <QTest>
 
@@ -67,6 +71,20 @@ private:
     QProcess daemon_;
 };
 
+// Turns the screen reader on, as a screen reader does when it starts; true when it worked.
+bool screenReaderOn(SessionBus& bus) {
+    return bus.run(QStringLiteral("dbus-send"),
+                   {"--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                    "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
+                    "string:ScreenReaderEnabled", "variant:boolean:true"}) == 0;
+}
+
+// The place a screen reader gives: x, y, width, height, separated by tabs.
+QRect placeOf(const QString& line) {
+    const QStringList f = line.split(QLatin1Char('\t'));
+    return f.size() < 4 ? QRect() : QRect(f[0].toInt(), f[1].toInt(), f[2].toInt(), f[3].toInt());
+}
+
 } // namespace
 
 class DesktopAccessibilityTest : public QObject {
@@ -77,11 +95,7 @@ private slots:
         QVERIFY(x.isRunning());
         SessionBus bus(x);
         // What a screen reader does when it starts: say that one is running.
-        QCOMPARE(bus.run(QStringLiteral("dbus-send"),
-                         {"--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-                          "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
-                          "string:ScreenReaderEnabled", "variant:boolean:true"}),
-                 0);
+        QVERIFY(screenReaderOn(bus));
         Toy toy(x, bus.environment());
         QVERIFY(!toy.windowId().isEmpty());
         const QRgb before = x.screenshot().pixel(ClientOrigin + PenStart + QPoint(2, 0));
@@ -108,6 +122,74 @@ private slots:
         QVERIFY2(bus.run(QStringLiteral("/usr/bin/python3"),
                          {QStringLiteral(SCREEN_READER), QStringLiteral("windows")}, &said) == 0,
                  qPrintable(said));
+    }
+
+    // Started on a desktop set to another language, the toy's menu bar speaks it, as a screen
+    // reader reads it, and the toy's picture is where it always is. In Arabic the menus open
+    // from the right.
+    void menuBarInTheDesktopsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("German") << "de"
+                                << "de_DE.UTF-8";
+        QTest::newRow("Japanese") << "ja"
+                                  << "ja_JP.UTF-8";
+        QTest::newRow("Arabic") << "ar"
+                                << "ar_EG.UTF-8";
+    }
+    void menuBarInTheDesktopsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, lang);
+        const Catalogue catalogue(language);
+        QVERIFY(catalogue.isLoaded());
+        XSession x;
+        QVERIFY(x.isRunning());
+        SessionBus bus(x);
+        QVERIFY(screenReaderOn(bus));
+        QProcessEnvironment env = bus.environment();
+        env.insert(QStringLiteral("LANG"), lang); // no glibc locale of it need be made
+        const QString title = catalogue.tr("Form1", "Scribblewick!");
+        Toy toy(x, env, {}, 20000, QStringLiteral("^%1$").arg(QRegularExpression::escape(title)));
+        QVERIFY2(!toy.windowId().isEmpty(), qPrintable(title));
+
+        QString said;
+        QVERIFY2(bus.run(QStringLiteral("/usr/bin/python3"),
+                         {QStringLiteral(SCREEN_READER), QStringLiteral("menus")}, &said) == 0,
+                 qPrintable(said));
+        const QStringList lines = said.trimmed().split(QLatin1Char('\n'));
+        QStringList expected;
+        for (const auto& item : drawing::menuTree<Form1>())
+            if (item.level == 1) expected << Catalogue::spoken(catalogue.tr("Form1", item.caption));
+        QStringList names;
+        for (const QString& line : lines)
+            names << line.section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(names, expected);
+
+        // The frame's top rows are the background picture's, at 68, 84.
+        const QImage background = QImage(QStringLiteral(ASSETS_DIR "/background.bmp"))
+                                      .convertToFormat(QImage::Format_RGB32);
+        QVERIFY(pictureDifference(x.screenArea({ClientOrigin, QSize(599, 10)}),
+                                  background.copy(0, 0, 599, 10))
+                    .isEmpty());
+
+        const QRect first = placeOf(lines.first().section(QLatin1Char('\t'), 1));
+        const QRect last = placeOf(lines.last().section(QLatin1Char('\t'), 1));
+        const bool rightToLeft = language == QLatin1String("ar");
+        QCOMPARE(first.x() > last.x(), rightToLeft);
+        // A click on the first title opens its menu: under it, from its right edge in Arabic.
+        QVERIFY(x.xdotool({"mousemove", "--sync", QString::number(first.center().x()),
+                           QString::number(first.center().y()), "click", "1"}));
+        QVERIFY2(bus.run(QStringLiteral("/usr/bin/python3"),
+                         {QStringLiteral(SCREEN_READER), QStringLiteral("popup")}, &said) == 0,
+                 qPrintable(said));
+        const QRect menu = placeOf(said.trimmed());
+        x.screenshot().save(QStringLiteral("desktop-menu-%1.png").arg(language));
+        QVERIFY(menu.top() >= first.bottom());
+        if (rightToLeft)
+            QVERIFY2(qAbs(menu.right() - first.right()) <= 2 && menu.left() < first.left(),
+                     qPrintable(said));
+        else
+            QVERIFY2(qAbs(menu.left() - first.left()) <= 2, qPrintable(said));
     }
 };
 

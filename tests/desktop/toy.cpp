@@ -3,7 +3,7 @@
 #include <cstdio>
 
 Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment,
-         const QStringList& command, int timeoutMs)
+         const QStringList& command, int timeoutMs, const QString& title)
     : session_(session) {
     QProcessEnvironment env = session.environment();
     env.insert(extraEnvironment);
@@ -14,7 +14,7 @@ Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment,
     else
         process_.start(command.first(), command.mid(1));
     if (!process_.waitForStarted(10000)) return;
-    windowId_ = session.waitForWindow(QStringLiteral("^Scribblewick!$"), timeoutMs);
+    windowId_ = session.waitForWindow(title, timeoutMs);
 }
 
 Toy::~Toy() {

@@ -8,9 +8,11 @@
 class Toy {
 public:
     // `extraEnvironment` adds to or overrides the session's environment; `command` starts
-    // another build of the toy (the Windows one under Wine) in place of the Linux one.
+    // another build of the toy (the Windows one under Wine) in place of the Linux one; `title`
+    // is the main window's, a regular expression, in the language the toy speaks.
     explicit Toy(const XSession& session, const QProcessEnvironment& extraEnvironment = {},
-                 const QStringList& command = {}, int timeoutMs = 20000);
+                 const QStringList& command = {}, int timeoutMs = 20000,
+                 const QString& title = QStringLiteral("^Scribblewick!$"));
     ~Toy();
     Toy(const Toy&) = delete;
     Toy& operator=(const Toy&) = delete;

@@ -98,10 +98,10 @@ QStringList fitProblems(const QList<QWidget*>& windows) {
     QMenuBar* bar = static_cast<Form1*>(windows.first())->menuBar();
     for (QAction* title : bar->actions()) {
         const QRect box = bar->actionGeometry(title);
-        if (box.isEmpty() || box.right() >= bar->width() || box.top() != 0)
+        if (box.isEmpty() || box.left() < 0 || box.right() >= bar->width() || box.top() != 0)
             problems << QStringLiteral("menu bar: %1 is not on its one line").arg(title->text());
     }
-    if (auto* more = bar->findChild<QToolButton*>(); more && more->isVisible())
+    if (auto* more = bar->findChild<QToolButton*>(); more && more->isVisibleTo(bar))
         problems << QStringLiteral("menu bar: an overflow button");
     return problems;
 }

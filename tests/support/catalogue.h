@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QRegularExpression>
+#include <QString>
+#include <QTranslator>
+
+// One language's catalogue as the build made it, for tests that check what a person sees.
+class Catalogue {
+public:
+    explicit Catalogue(const QString& language)
+        : loaded_(translator_.load(QStringLiteral(QM_DIR "/scribblewick_%1.qm").arg(language))) {}
+
+    bool isLoaded() const { return loaded_; }
+    // The text as the toy shows it in this language.
+    QString tr(const char* context, const char* source) const {
+        const QString text = translator_.translate(context, source);
+        return text.isEmpty() ? QString::fromUtf8(source) : text;
+    }
+    // The letter of a caption's access key, lower-case, as typed with Alt.
+    static QString accessKey(const QString& caption) {
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("(?<!&)&([^&])")).match(caption);
+        return m.hasMatch() ? m.captured(1).toLower() : QString();
+    }
+    // A caption as a screen reader announces it: without its access key's "&".
+    static QString spoken(QString caption) {
+        return caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    }
+
+private:
+    QTranslator translator_;
+    bool loaded_;
+};
