@@ -2,6 +2,7 @@
 // would: keys and knob clicks, the Windows save dialog, the clipboard read from the X side,
 // the other windows, printing through CUPS, and a 256-colour palette display.
 #include "cups_scheduler.h"
+#include "support/catalogue.h"
 #include "toy.h"
 #include "wine_prefix.h"
 
@@ -90,11 +91,15 @@ class WindowsExeTest : public QObject {
     std::unique_ptr<WinePrefix> wine_;
 
     // The toy started under Wine on `x`.
-    std::unique_ptr<Toy> start(const XSession& x, const QProcessEnvironment& extra = {}) {
+    std::unique_ptr<Toy> start(const XSession& x, const QProcessEnvironment& extra = {},
+                               const QString& title = QStringLiteral("Scribblewick!")) {
         QProcessEnvironment env = wine_->environment();
         env.insert(extra);
         return std::make_unique<Toy>(x, env, wine_->command(QStringLiteral(SCRIBBLEWICK_EXE)),
-                                     StartWindowMs);
+                                     StartWindowMs, exactly(title));
+    }
+    static QString exactly(const QString& title) {
+        return QStringLiteral("^%1$").arg(QRegularExpression::escape(title));
     }
 
     // Wine keeps the window it last activated for the keys until the main window is clicked, as
@@ -261,6 +266,30 @@ private slots:
         page.save(QStringLiteral("windows-printed-page.png"));
         QVERIFY2(printedToyProblem(page).isEmpty(), qPrintable(printedToyProblem(page)));
         QVERIFY(toy->process().state() == QProcess::Running);
+    }
+
+    // Wine takes the display language from the Unix locale, and Qt on Windows follows it.
+    void germanDisplayLanguageShowsGermanMenusAndDialog() {
+        const Catalogue german(QStringLiteral("de"));
+        QVERIFY(german.isLoaded());
+        XSession x;
+        QVERIFY(x.isRunning());
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+        auto toy = start(x, env, german.tr("Form1", "Scribblewick!"));
+        QVERIFY(!toy->windowId().isEmpty());
+        // File, Save by their German access keys opens the save dialog with its German title.
+        const QString file = Catalogue::accessKey(german.tr("Form1", "&File"));
+        const QString save = Catalogue::accessKey(german.tr("Form1", "&Save"));
+        QVERIFY(activate(x, *toy));
+        QVERIFY(x.xdotool({"key", "--delay", "200", "alt+" + file, save}));
+        const QString title = german.tr("Form1", "Save Your Bitmap");
+        const QString dialog = x.waitForWindow(exactly(title));
+        QVERIFY2(!dialog.isEmpty(), qPrintable(title));
+        x.screenshot().save(QStringLiteral("windows-german-save.png"));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", dialog}));
+        QVERIFY(x.xdotool({"key", "Escape"}));
+        QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(exactly(title)), 10000);
     }
 
     void savesTheSystemPaletteOnAPaletteDisplay() {
