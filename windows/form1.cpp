@@ -154,6 +154,10 @@ void Form1::fitMenuBar(int width) {
     auto* style = new CompactMenuStyle(trim);
     style->setParent(&bar);
     bar.setStyle(style);
+    // Titles too long for one line go behind an overflow button: a translation to shorten.
+    if (overflow > trim * titles)
+        std::fprintf(stderr, "scribblewick: the menu bar is %d pixels too wide for the window\n",
+                     overflow - trim * titles);
 }
 
 void Form1::Form_Load() {

@@ -292,6 +292,37 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!x.windowShown(exactly(title)), 10000);
     }
 
+    // In every language the menu bar keeps to one line with Windows' fonts too.
+    void everyLanguageStartsWithItsMenuBarOnOneLine_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("lang");
+        const QMap<QString, QString> lang{{"ar", "ar_EG"}, {"ja", "ja_JP"}};
+        for (const QString& language :
+             QStringList{"ar", "de", "es", "fr", "it", "ja", "pt_BR", "ru", "tr", "zh_CN"})
+            QTest::newRow(qPrintable(language))
+                << language
+                << lang.value(language, language.contains(QLatin1Char('_'))
+                                            ? language
+                                            : language + QLatin1Char('_') + language.toUpper()) +
+                       QStringLiteral(".UTF-8");
+    }
+    void everyLanguageStartsWithItsMenuBarOnOneLine() {
+        QFETCH(QString, language);
+        QFETCH(QString, lang);
+        const Catalogue catalogue(language);
+        QVERIFY(catalogue.isLoaded());
+        XSession x;
+        QVERIFY(x.isRunning());
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("LANG"), lang);
+        auto toy = start(x, env, catalogue.tr("Form1", "Scribblewick!"));
+        QVERIFY(!toy->windowId().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(differenceFromArtwork(x.screenArea(ClientArea)).isEmpty(), 10000);
+        x.screenshot().save(QStringLiteral("windows-language-%1.png").arg(language));
+        QVERIFY2(!toy->errorOutput().contains(QStringLiteral("menu bar")),
+                 qPrintable(toy->errorOutput()));
+    }
+
     void savesTheSystemPaletteOnAPaletteDisplay() {
         XSession x(8);
         QVERIFY(x.isRunning());
