@@ -5,310 +5,310 @@
     <name>Dialog1</name>
     <message>
         <source>Tell Pemrod Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sag Pemrod deinen Namen</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat das gemalt!</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Pen &amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farben</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkis</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>&amp;Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinter&amp;grund</translation>
     </message>
     <message>
         <source>&amp;Black</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schwarz</translation>
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grau</translation>
     </message>
     <message>
         <source>&amp;Shake</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schütteln</translation>
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schüttel, schüttel!</translation>
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Platzieren</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Irgendwohin</translation>
     </message>
     <message>
         <source>Pen &amp;Width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite</translation>
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo</translation>
     </message>
     <message>
         <source>&amp;More Fun</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mehr Spaß</translation>
     </message>
     <message>
         <source>Add Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib deinen Namen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>How to use Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>So spielst du mit Scribblewick!</translation>
     </message>
     <message>
         <source>About Scribblewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Scribblewick</translation>
     </message>
     <message>
         <source>Save Your Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichere dein Bild</translation>
     </message>
     <message>
         <source>Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 right, W or 8 up, X or 2 down; the space bar erases the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Male mit den Pfeiltasten oder mit Buchstaben und Ziffern: A oder 4 bewegt den Stift nach links, D oder 6 nach rechts, W oder 8 nach oben, X oder 2 nach unten; die Leertaste löscht den Bildschirm.</translation>
     </message>
     <message>
         <source>Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick!</translation>
     </message>
     <message>
         <source>Drawing screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Malbildschirm</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links</translation>
     </message>
     <message>
         <source>Move right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Could not copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren ging nicht</translation>
     </message>
     <message>
         <source>The picture could not be put on the clipboard: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht in die Zwischenablage gelegt werden: %1.</translation>
     </message>
     <message>
         <source>Could not print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken ging nicht</translation>
     </message>
     <message>
         <source>There is no printer to print on: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Drucker zum Drucken: %1.</translation>
     </message>
     <message>
         <source>The picture could not be printed on “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht auf „%1“ gedruckt werden: %2.</translation>
     </message>
     <message>
         <source>Bitmap Image (*.bmp)</source>
         <extracomment>The one file type of the save dialog: keep &quot;(*.bmp)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BMP-Bild (*.bmp)</translation>
     </message>
     <message>
         <source>Could not save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern ging nicht</translation>
     </message>
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>About Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Scribblewick!</translation>
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick, präsentiert von …</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version 1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.2</translation>
     </message>
     <message>
         <source>A white bull terrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein weißer Bullterrier</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>How to use Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>So spielst du mit Scribblewick!</translation>
     </message>
     <message>
         <source>Tip!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp!</translation>
     </message>
     <message>
         <source>Use the keyboard for faster play!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Tastatur geht’s schneller!</translation>
     </message>
     <message>
         <source>Keystrokes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten:</translation>
     </message>
     <message>
         <source>A or 4 moves pen left</source>
         <extracomment>The keys are the keys on the keyboard: keep the letter and the digit as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A oder 4: Stift nach links</translation>
     </message>
     <message>
         <source>D or 6 moves pen right</source>
-        <translation type="unfinished"></translation>
+        <translation>D oder 6: Stift nach rechts</translation>
     </message>
     <message>
         <source>W or 8 moves pen up</source>
-        <translation type="unfinished"></translation>
+        <translation>W oder 8: Stift nach oben</translation>
     </message>
     <message>
         <source>X or 2 moves pen down</source>
-        <translation type="unfinished"></translation>
+        <translation>X oder 2: Stift nach unten</translation>
     </message>
     <message>
         <source>Hit the space bar to reset Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück die Leertaste, dann ist alles weg!</translation>
     </message>
     <message>
         <source>OK, I Got It!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles klar!</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild ist leer</translation>
     </message>
     <message>
         <source>the printer reports no printable area</source>
-        <translation type="unfinished"></translation>
+        <translation>der Drucker meldet keinen Bereich zum Drucken</translation>
     </message>
     <message>
         <source>the picture cannot be scaled to the page</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild lässt sich nicht an die Seite anpassen</translation>
     </message>
     <message>
         <source>the printer did not accept the page</source>
-        <translation type="unfinished"></translation>
+        <translation>der Drucker hat die Seite nicht angenommen</translation>
     </message>
     <message>
         <source>the printer did not take the document</source>
-        <translation type="unfinished"></translation>
+        <translation>der Drucker hat das Dokument nicht übernommen</translation>
     </message>
     <message>
         <source>the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>der Drucker hat einen Fehler gemeldet</translation>
     </message>
     <message>
         <source>no printer is set up on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>auf diesem Computer ist kein Drucker eingerichtet</translation>
     </message>
     <message>
         <source>no printer is chosen as the default</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Drucker ist als Standard gewählt</translation>
     </message>
 </context>
 <context>
@@ -316,62 +316,62 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not a text to show: &quot;RTL&quot; for a language written right to left, else &quot;LTR&quot;. Qt lays out every window by it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Saving</name>
     <message>
         <source>it is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibgeschützt</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>den Ordner %1 gibt es nicht</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in den Ordner %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>cannot write to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild ist leer</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Verknüpfungen führen im Kreis herum</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Ordner</translation>
     </message>
     <message>
         <source>it leads to %1, which is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es verweist auf %1, und das ist ein Ordner</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist keine normale Datei</translation>
     </message>
     <message>
         <source>it leads to %1, which is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es verweist auf %1, und das ist keine normale Datei</translation>
     </message>
     <message>
         <source>there is no clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Zwischenablage</translation>
     </message>
     <message>
         <source>the clipboard did not take the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zwischenablage hat das Bild nicht angenommen</translation>
     </message>
 </context>
 </TS>
