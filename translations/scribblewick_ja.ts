@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Scribblewick!</source>
-        <translation>Scribblewick！</translation>
+        <translation>Scribblewick!</translation>
     </message>
     <message>
         <source>Drawing screen</source>
