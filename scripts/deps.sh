@@ -16,7 +16,8 @@ windows_qt_pkgs=("${windows_pkgs[@]}" dpkg-dev)
 test_pkgs=(xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
            desktop-file-utils libx11-dev clang-tidy clang-format cppcheck git
            ghostscript wine64 fonts-wine python3-pefile weston lintian appstream dpkg-dev file
-           at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
+           at-spi2-core python3-pyatspi dbus-daemon dbus-bin
+           sway wtype grim wl-clipboard libwayland-dev librust-wayland-protocols-dev)
 
 case "${1:-run}" in
   run) wanted=("${run_pkgs[@]}") ;;
