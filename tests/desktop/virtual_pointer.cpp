@@ -1,8 +1,8 @@
 // A pointer for a wlroots compositor, held on its seat while standard input stays open:
 //   virtual_pointer WIDTH HEIGHT   (the output's size, the extent of absolute moves)
 // Each line is "move X Y" or "click" (the left button); each is answered "ok" once the
-// compositor has handled it. Compositors forget a pointer that comes and goes between two
-// requests, so the test keeps one for its whole session.
+// compositor has handled it. A pointer made afresh for each click loses clicks, so the tests
+// keep this one for their whole session.
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
 
 #include <linux/input-event-codes.h>
