@@ -19,6 +19,7 @@ test_pkgs=(xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-u
            desktop-file-utils libx11-dev clang-tidy clang-format cppcheck git
            ghostscript wine64 fonts-wine python3-pefile weston lintian appstream dpkg-dev file
            at-spi2-core python3-pyatspi dbus-daemon dbus-bin
+           sway wtype grim wl-clipboard libwayland-dev librust-wayland-protocols-dev
            fonts-noto-cjk) # Chinese and Japanese as their desktops show them
 
 case "${1:-run}" in
