@@ -5,310 +5,310 @@
     <name>Dialog1</name>
     <message>
         <source>Tell Pemrod Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>قل لبيمرود ما اسمك</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسمك</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هذه من رسم %1!</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Pen &amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ألوان</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>أسود</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>أبيض</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>أحمر</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>أخضر</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>أصفر</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>وردي</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>برتقالي</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>سماوي</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>رمادي</translation>
     </message>
     <message>
         <source>&amp;Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خلفية</translation>
     </message>
     <message>
         <source>&amp;Black</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أسود</translation>
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;رمادي</translation>
     </message>
     <message>
         <source>&amp;Shake</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;هزّ</translation>
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;هيّا هزّها!</translation>
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ضع القلم</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>في أي مكان</translation>
     </message>
     <message>
         <source>Pen &amp;Width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عرض الخط</translation>
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سرعة</translation>
     </message>
     <message>
         <source>&amp;More Fun</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تسلية</translation>
     </message>
     <message>
         <source>Add Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف اسمك</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حول</translation>
     </message>
     <message>
         <source>How to use Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>كيف تلعب بـScribblewick!</translation>
     </message>
     <message>
         <source>About Scribblewick</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Scribblewick</translation>
     </message>
     <message>
         <source>Save Your Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>احفظ رسمتك</translation>
     </message>
     <message>
         <source>Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 right, W or 8 up, X or 2 down; the space bar erases the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>ارسم بمفاتيح الأسهم، أو بالحروف والأرقام: A أو 4 تحرّك القلم لليسار، D أو 6 لليمين، W أو 8 للأعلى، X أو 2 للأسفل؛ ومفتاح المسافة يمسح الشاشة.</translation>
     </message>
     <message>
         <source>Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>‏Scribblewick!</translation>
     </message>
     <message>
         <source>Drawing screen</source>
-        <translation type="unfinished"></translation>
+        <translation>شاشة الرسم</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>تحريك لليسار</translation>
     </message>
     <message>
         <source>Move right</source>
-        <translation type="unfinished"></translation>
+        <translation>تحريك لليمين</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>تحريك للأعلى</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>تحريك للأسفل</translation>
     </message>
     <message>
         <source>Could not copy</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر النسخ</translation>
     </message>
     <message>
         <source>The picture could not be put on the clipboard: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر وضع الرسمة في الحافظة: %1.</translation>
     </message>
     <message>
         <source>Could not print</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت الطباعة</translation>
     </message>
     <message>
         <source>There is no printer to print on: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد طابعة للطباعة عليها: %1.</translation>
     </message>
     <message>
         <source>The picture could not be printed on “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت طباعة الرسمة على الطابعة «%1»: %2.</translation>
     </message>
     <message>
         <source>Bitmap Image (*.bmp)</source>
         <extracomment>The one file type of the save dialog: keep &quot;(*.bmp)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>صورة نقطية (*.bmp)</translation>
     </message>
     <message>
         <source>Could not save</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الحفظ</translation>
     </message>
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الرسمة باسم «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>About Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Scribblewick!</translation>
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation type="unfinished"></translation>
+        <translation>‏Scribblewick من صنع...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>Version 1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار 1.2</translation>
     </message>
     <message>
         <source>A white bull terrier</source>
-        <translation type="unfinished"></translation>
+        <translation>كلب بول تيرير أبيض</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>How to use Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>كيف تلعب بـScribblewick!</translation>
     </message>
     <message>
         <source>Tip!</source>
-        <translation type="unfinished"></translation>
+        <translation>نصيحة!</translation>
     </message>
     <message>
         <source>Use the keyboard for faster play!</source>
-        <translation type="unfinished"></translation>
+        <translation>العب أسرع بلوحة المفاتيح!</translation>
     </message>
     <message>
         <source>Keystrokes:</source>
-        <translation type="unfinished"></translation>
+        <translation>المفاتيح:</translation>
     </message>
     <message>
         <source>A or 4 moves pen left</source>
         <extracomment>The keys are the keys on the keyboard: keep the letter and the digit as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‏A أو 4 يحرّك القلم لليسار</translation>
     </message>
     <message>
         <source>D or 6 moves pen right</source>
-        <translation type="unfinished"></translation>
+        <translation>‏D أو 6 يحرّك القلم لليمين</translation>
     </message>
     <message>
         <source>W or 8 moves pen up</source>
-        <translation type="unfinished"></translation>
+        <translation>‏W أو 8 يحرّك القلم للأعلى</translation>
     </message>
     <message>
         <source>X or 2 moves pen down</source>
-        <translation type="unfinished"></translation>
+        <translation>‏X أو 2 يحرّك القلم للأسفل</translation>
     </message>
     <message>
         <source>Hit the space bar to reset Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط مفتاح المسافة لتمسح كل شيء!</translation>
     </message>
     <message>
         <source>OK, I Got It!</source>
-        <translation type="unfinished"></translation>
+        <translation>حسنًا، فهمت!</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>الرسمة فارغة</translation>
     </message>
     <message>
         <source>the printer reports no printable area</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابعة تقول إنه لا مكان للطباعة</translation>
     </message>
     <message>
         <source>the picture cannot be scaled to the page</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن جعل الرسمة بحجم الصفحة</translation>
     </message>
     <message>
         <source>the printer did not accept the page</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابعة لم تقبل الصفحة</translation>
     </message>
     <message>
         <source>the printer did not take the document</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابعة لم تأخذ المستند</translation>
     </message>
     <message>
         <source>the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابعة أبلغت عن خطأ</translation>
     </message>
     <message>
         <source>no printer is set up on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد طابعة على هذا الحاسوب</translation>
     </message>
     <message>
         <source>no printer is chosen as the default</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُختر طابعة افتراضية</translation>
     </message>
 </context>
 <context>
@@ -316,62 +316,62 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not a text to show: &quot;RTL&quot; for a language written right to left, else &quot;LTR&quot;. Qt lays out every window by it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>Saving</name>
     <message>
         <source>it is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف للقراءة فقط</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد %1 غير موجود</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 ليس مجلدًا</translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن الكتابة في المجلد %1: %2</translation>
     </message>
     <message>
         <source>cannot write to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن الكتابة في %1: %2</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>الرسمة فارغة</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>روابطه تدور في حلقة</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه مجلد</translation>
     </message>
     <message>
         <source>it leads to %1, which is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه يؤدي إلى %1، وهو مجلد</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>it leads to %1, which is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه يؤدي إلى %1، وهو ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>there is no clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد حافظة</translation>
     </message>
     <message>
         <source>the clipboard did not take the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>الحافظة لم تقبل الرسمة</translation>
     </message>
 </context>
 </TS>
