@@ -68,6 +68,8 @@ QString writeRefusal(const QString& path) {
     return ::access(QFile::encodeName(path).constData(), W_OK) == 0 ? QString()
                                                                     : qt_error_string(errno);
 #else
+    //: Said of a file or of a folder, after "cannot write to %1:" or "cannot write in the folder
+    //: %1:".
     return QFileInfo(path).isWritable() ? QString() : Saving::tr("it is read-only");
 #endif
 }

@@ -323,6 +323,7 @@
     <name>Saving</name>
     <message>
         <source>it is read-only</source>
+        <extracomment>Said of a file or of a folder, after &quot;cannot write to %1:&quot; or &quot;cannot write in the folder %1:&quot;.</extracomment>
         <translation>файл только для чтения</translation>
     </message>
     <message>

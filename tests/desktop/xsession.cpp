@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QThread>
 #include <cstdio>
 
@@ -96,31 +97,42 @@ QImage XSession::screenshot() const {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+// xdotool's own search matches titles only up to Latin-1; Qt writes them as UTF-8, which
+// getwindowname hands back as it is, so the matching is done here.
+QStringList XSession::windowsTitled(const QString& title) const {
+    const QRegularExpression pattern(title);
+    QProcess search;
+    search.setProcessEnvironment(environment());
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                  QStringLiteral("--name"), QStringLiteral(".")});
+    if (!search.waitForFinished(20000)) return {};
+    QStringList found;
+    for (const QString& id : QString::fromLatin1(search.readAllStandardOutput())
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QProcess name;
+        name.setProcessEnvironment(environment());
+        name.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id});
+        if (name.waitForFinished(20000) && name.exitCode() == 0 &&
+            pattern.match(QString::fromUtf8(name.readAllStandardOutput()).chopped(1)).hasMatch())
+            found << id;
+    }
+    return found;
+}
+
 QString XSession::waitForWindow(const QString& title, int timeoutMs) const {
     // Polled rather than xdotool's --sync, which gives up when a window vanishes mid-search.
     const QDeadlineTimer deadline(timeoutMs);
     do {
-        QProcess process;
-        process.setProcessEnvironment(environment());
-        process.start(QStringLiteral("xdotool"),
-                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                       QStringLiteral("--name"), title});
-        if (process.waitForFinished(20000) && process.exitCode() == 0) {
-            const QString found = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-            if (!found.isEmpty()) return found.section(QLatin1Char('\n'), 0, 0);
-        }
+        const QStringList found = windowsTitled(title);
+        if (!found.isEmpty()) return found.first();
         QThread::msleep(100);
     } while (!deadline.hasExpired());
     return {};
 }
 
 bool XSession::windowShown(const QString& title) const {
-    QProcess process;
-    process.setProcessEnvironment(environment());
-    process.start(QStringLiteral("xdotool"),
-                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                   QStringLiteral("--name"), title});
-    return process.waitForFinished(20000) && process.exitCode() == 0;
+    return !windowsTitled(title).isEmpty();
 }
 
 QByteArray XSession::clipboard(const QString& target) const {

@@ -34,6 +34,8 @@ public:
     QMap<QString, int> geometry(const QString& windowId) const;
     // The id of the first window titled `title`, waiting for it to appear; empty if it never did.
     QString waitForWindow(const QString& title, int timeoutMs = 20000) const;
+    // The visible windows whose title matches `title`, a regular expression.
+    QStringList windowsTitled(const QString& title) const;
     // Whether a window titled `title` is on the screen now.
     bool windowShown(const QString& title) const;
     // The pixels of a screen rectangle.

@@ -200,9 +200,11 @@ void saveShots(const QString& language, const QList<QWidget*>& windows) {
                 .arg(folder, language, QString::fromLatin1(typeid(*window).name())));
     int i = 0;
     for (QAction* title : static_cast<Form1*>(windows.first())->menuBar()->actions()) {
-        title->menu()->adjustSize();
+        // Opened, so that it is laid out as a person sees it (right to left in Arabic).
+        title->menu()->popup(QPoint(0, 0));
         title->menu()->grab().save(
             QStringLiteral("%1/%2-menu%3.png").arg(folder, language).arg(++i));
+        title->menu()->hide();
     }
 }
 
