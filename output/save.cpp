@@ -62,6 +62,14 @@ QFileDevice::Permissions modeOf(const QFileInfo& file) {
     return file.permissions() & modeBits;
 }
 
+// The system's own words, as part of a sentence of ours: Windows ends its messages with a full
+// stop, which would otherwise come twice.
+QString reasonOf(const QIODevice& device) {
+    QString reason = device.errorString();
+    if (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
+    return reason;
+}
+
 // The system's reason why this process may not write to `path`, or "" when it may.
 QString writeRefusal(const QString& path) {
 #ifdef Q_OS_UNIX
@@ -86,7 +94,7 @@ QString openFailure(const QSaveFile& file, const QString& path) {
     if (QFileInfo::exists(path))
         if (const QString refusal = writeRefusal(path); !refusal.isEmpty())
             return Saving::tr("cannot write to %1: %2").arg(native(path), refusal);
-    return file.errorString();
+    return reasonOf(file);
 }
 
 } // namespace
@@ -124,13 +132,13 @@ QString writeBitmap(const Picture& picture, const QString& path) {
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) {
-            QString reason = file.errorString();
+            QString reason = reasonOf(file);
             file.cancelWriting();
             return reason;
         }
         done += written;
     }
-    if (!file.commit()) return file.errorString();
+    if (!file.commit()) return reasonOf(file);
 #ifdef Q_OS_UNIX
     // Root replacing another user's file gives it back to that user; the picture is saved
     // either way, so a file system that keeps no owners changes nothing.

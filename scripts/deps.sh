@@ -10,15 +10,15 @@ run_pkgs=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-d
           fonts-dejavu-core "${l10n_pkgs[@]}")
 # the .deb: CPack reads each file's type (file) and asks dpkg-shlibdeps for the libraries
 package_pkgs=("${run_pkgs[@]}" dpkg-dev file)
-# the Windows exe, cross-built
+# the Windows exe, cross-built, its setup (NSIS) and MSI (wixl), and their signatures
 windows_pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-              qt6-base-dev qt6-base-dev-tools xz-utils "${l10n_pkgs[@]}")
+              qt6-base-dev qt6-base-dev-tools xz-utils "${l10n_pkgs[@]}" nsis wixl osslsigncode)
 # the static Qt for it, from Debian's source
 windows_qt_pkgs=("${windows_pkgs[@]}" dpkg-dev)
 test_pkgs=(xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
            desktop-file-utils libx11-dev clang-tidy clang-format cppcheck git
            ghostscript wine64 fonts-wine python3-pefile weston lintian appstream dpkg-dev file
-           at-spi2-core python3-pyatspi dbus-daemon dbus-bin
+           at-spi2-core python3-pyatspi dbus-daemon dbus-bin msitools openssl
            sway wtype grim wl-clipboard libwayland-dev librust-wayland-protocols-dev
            fonts-noto-cjk) # Chinese and Japanese as their desktops show them
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Reads the version record and icon back from the linked scribblewick.exe; exits 1 on a fault."""
+"""Reads the version record and icon back from the linked scribblewick.exe, or with a version
+given, the version record of the setup; exits 1 on a fault."""
 import sys
 
 import pefile
@@ -67,5 +68,41 @@ def main(path):
     return 1 if faults else 0
 
 
+def strings_of(pe):
+    found = {}
+    for info in pe.FileInfo[0]:
+        if info.Key == b"StringFileInfo":
+            for table in info.StringTable:
+                found.update({k.decode(): v.decode() for k, v in table.entries.items()})
+    return found
+
+
+def check_setup(path, version):
+    """The setup is a 64-bit exe (Wine here has no 32-bit side) with the project's version."""
+    pe = pefile.PE(path)
+    faults = []
+    if pe.FILE_HEADER.Machine != pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"]:
+        faults.append("not a 64-bit x86 exe")
+    fixed = pe.VS_FIXEDFILEINFO[0]
+    numeric = (fixed.ProductVersionMS >> 16, fixed.ProductVersionMS & 0xFFFF,
+               fixed.ProductVersionLS >> 16, fixed.ProductVersionLS & 0xFFFF)
+    wanted = tuple(int(part) for part in version.split(".")) + (0,)
+    if numeric != wanted:
+        faults.append(f"numeric version {numeric}, not {wanted}")
+    strings = strings_of(pe)
+    for key, value in {"ProductName": "Scribblewick", "ProductVersion": version,
+                       "FileVersion": version, "CompanyName": "Scribblewick Toyworks",
+                       "FileDescription": "Scribblewick Setup"}.items():
+        if strings.get(key) != value:
+            faults.append(f"{key} is {strings.get(key)!r}, not {value!r}")
+    for fault in faults:
+        print(f"{path}: {fault}")
+    if not faults:
+        print(f"{path}: a 64-bit setup, version record as designed")
+    return 1 if faults else 0
+
+
 if __name__ == "__main__":
+    if len(sys.argv) == 3:
+        sys.exit(check_setup(sys.argv[1], sys.argv[2]))
     sys.exit(main(sys.argv[1]))

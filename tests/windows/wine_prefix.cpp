@@ -73,6 +73,28 @@ QProcessEnvironment WinePrefix::environment() const {
     return env;
 }
 
+int WinePrefix::run(const XSession& session, const QStringList& arguments,
+                    QByteArray* output) const {
+    QProcessEnvironment env = session.environment();
+    env.insert(environment());
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(WINE64), arguments);
+    const bool finished = process.waitForFinished(180000);
+    if (!finished) process.kill();
+    process.waitForFinished();
+    if (output) *output = process.readAllStandardOutput();
+    waitForAll();
+    return finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+void WinePrefix::waitForAll() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(environment());
+    runWine(env, QStringLiteral(WINESERVER), {QStringLiteral("-w")}, 180000);
+}
+
 void WinePrefix::endAll() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(environment());
