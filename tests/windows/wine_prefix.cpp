@@ -41,6 +41,12 @@ WinePrefix::WinePrefix(const XSession& session) {
     // the next start would do it all again. Wait for the server to end of itself first.
     runWine(env, QStringLiteral(WINESERVER), {QStringLiteral("-w")}, 180000);
     endAll();
+    // Windows has its interface font, Tahoma, where programs find it. Debian's Wine 8 does not
+    // read its own copy (fonts-wine) in a new prefix, so Qt would fall back to a serif face
+    // after searching every font; the prefix gets it as Windows has it.
+    const QString fonts = dir_.filePath(QStringLiteral("prefix/drive_c/windows/Fonts"));
+    QFile::copy(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+                fonts + QStringLiteral("/tahoma.ttf"));
 }
 
 WinePrefix::~WinePrefix() {
