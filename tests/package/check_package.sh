@@ -9,7 +9,9 @@ mkdir -p "$out/root"
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null 2>&1)
 deb=$out/scribblewick_1.0.0_amd64.deb
 test -f "$deb"
-lintian --no-cfg --fail-on error "$deb" || { echo "lintian found errors"; exit 1; }
+# lintian leaves a temporary file behind each run: it goes in our folder, not the system's /tmp.
+mkdir -p "$out/tmp"
+TMPDIR="$out/tmp" lintian --no-cfg --fail-on error "$deb" || { echo "lintian found errors"; exit 1; }
 dpkg-deb -f "$deb" Recommends | grep -qx qt6-wayland
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>='
 dpkg-deb -x "$deb" "$out/root"
