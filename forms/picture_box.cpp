@@ -1,6 +1,7 @@
 #include "picture_box.h"
 
 #include "colors.h"
+#include "drawing/pen.h"
 #include "units.h"
 
 #include <QKeyEvent>
@@ -88,13 +89,13 @@ namespace {
 std::int16_t windowsKeyCode(int key) {
     switch (key) {
     case Qt::Key_Left:
-        return 37;
+        return drawing::KeyLeft;
     case Qt::Key_Up:
-        return 38;
+        return drawing::KeyUp;
     case Qt::Key_Right:
-        return 39;
+        return drawing::KeyRight;
     case Qt::Key_Down:
-        return 40;
+        return drawing::KeyDown;
     default:
         return 0;
     }

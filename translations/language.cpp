@@ -1,6 +1,7 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTranslator>
 #include <array>
@@ -9,9 +10,6 @@
 
 namespace translations {
 namespace {
-
-constexpr std::array<const char*, 10> Languages{"ar", "de",    "es", "fr", "it",
-                                                "ja", "pt_BR", "ru", "tr", "zh_CN"};
 
 // Languages that read one of ours: Portugal's Portuguese reads Brazil's, and Simplified
 // Chinese outside mainland China (Singapore) reads mainland China's.
@@ -71,9 +69,12 @@ QString install(const QStringList& languages) {
 }
 
 QStringList available() {
+    // The catalogues embedded are the languages: translations/CMakeLists.txt names them.
     QStringList names;
-    for (const char* language : Languages)
-        names << QLatin1String(language);
+    const QString prefix = QStringLiteral("scribblewick_");
+    for (const QString& name :
+         QDir(QStringLiteral(":/i18n")).entryList({prefix + QStringLiteral("*.qm")}))
+        names << name.mid(prefix.size()).chopped(3);
     return names;
 }
 

@@ -212,8 +212,13 @@ void saveShots(const QString& language, const QList<QWidget*>& windows) {
 
 class LanguagesTest : public QObject {
     Q_OBJECT
+    QMap<QString, QString> english_; // each menu entry's English caption, by its name
+
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        english_ = englishCaptions();
+    }
     void cleanup() {
         unloadEveryWindow();
         translations::install({QStringLiteral("en")});
@@ -226,7 +231,6 @@ private slots:
     }
     void everyLanguageFits() {
         QFETCH(QString, language);
-        const QMap<QString, QString> english = englishCaptions();
         QCOMPARE(translations::install({language}), language);
         const QList<QWidget*> windows = openEveryWindow();
         saveShots(language, windows);
@@ -240,7 +244,7 @@ private slots:
             for (QAction* action : QList<QAction*>{title} + title->menu()->actions()) {
                 const QString name =
                     action == title ? title->menu()->objectName() : action->objectName();
-                QVERIFY2(accessKey(action->text()).isEmpty() == accessKey(english[name]).isEmpty(),
+                QVERIFY2(accessKey(action->text()).isEmpty() == accessKey(english_[name]).isEmpty(),
                          qPrintable(action->text()));
             }
         // Which labels draw smaller than the window's font, and how much.
