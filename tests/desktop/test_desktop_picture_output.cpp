@@ -80,7 +80,7 @@ private slots:
         QProcessEnvironment noCups;
         noCups.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
         Toy toy(x, noCups);
-        QVERIFY(!toy.windowId().isEmpty());
+        QVERIFY2(!toy.windowId().isEmpty(), qPrintable(toy.startProblem()));
         QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
         QVERIFY(x.xdotool({"type", "--delay", "30", "dd"}));
         const QImage drawing = x.screenArea(ClientArea);

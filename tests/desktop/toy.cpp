@@ -1,5 +1,7 @@
 #include "toy.h"
 
+#include <QDeadlineTimer>
+
 #include <cstdio>
 
 Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment,
@@ -13,8 +15,35 @@ Toy::Toy(const XSession& session, const QProcessEnvironment& extraEnvironment,
         process_.start(QStringLiteral(SCRIBBLEWICK_BIN), {});
     else
         process_.start(command.first(), command.mid(1));
-    if (!process_.waitForStarted(10000)) return;
-    windowId_ = session.waitForWindow(title, timeoutMs);
+    if (!process_.waitForStarted(10000)) {
+        problem_ = QStringLiteral("it did not start: ") + process_.errorString();
+        return;
+    }
+    // Polled until the window shows, the time is up or the toy has ended: a toy that ended
+    // says so at once, and one still running says what the display shows instead.
+    const QDeadlineTimer deadline(timeoutMs);
+    do {
+        const QStringList found = session.windowsTitled(title);
+        if (!found.isEmpty()) {
+            windowId_ = found.first();
+            return;
+        }
+        // waitForFinished is false, at once, for a process that already ended.
+    } while (process_.state() != QProcess::NotRunning && !process_.waitForFinished(100) &&
+             !deadline.hasExpired());
+    if (process_.state() == QProcess::NotRunning)
+        problem_ = QStringLiteral("it ended with exit code %1 before its window showed")
+                       .arg(process_.exitCode());
+    else {
+        QStringList shown;
+        for (const QString& id : session.windowsTitled(QStringLiteral(".")))
+            shown << session.run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id})
+                         .trimmed();
+        problem_ = QStringLiteral("no window titled %1 in %2 ms; the display shows: \"%3\"")
+                       .arg(title)
+                       .arg(timeoutMs)
+                       .arg(shown.join(QStringLiteral("\", \"")));
+    }
 }
 
 Toy::~Toy() {
@@ -45,6 +74,6 @@ ToyOnDisplay::ToyOnDisplay(const QProcessEnvironment& extraEnvironment)
 
 QString ToyOnDisplay::problem() const {
     if (!x.isRunning()) return QStringLiteral("Xvfb did not start");
-    if (toy.windowId().isEmpty()) return QStringLiteral("the main window did not appear");
+    if (toy.windowId().isEmpty()) return QStringLiteral("the main window: ") + toy.startProblem();
     return {};
 }

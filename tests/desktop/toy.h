@@ -19,6 +19,8 @@ public:
 
     // The main window's X id once it is mapped; empty if it never appeared.
     QString windowId() const { return windowId_; }
+    // Why the window did not appear; empty when it did.
+    QString startProblem() const { return problem_; }
     QProcess& process() { return process_; }
     // All the toy has written to stderr so far (shown again when the test ends).
     QString errorOutput();
@@ -30,6 +32,7 @@ private:
     const XSession& session_;
     QProcess process_;
     QString windowId_;
+    QString problem_;
     QByteArray errors_;
 };
 

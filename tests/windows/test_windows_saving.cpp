@@ -75,7 +75,7 @@ private slots:
         WinePrefix wine(x);
         QVERIFY2(wine.isReady(), qPrintable(wine.error()));
         Toy toy(x, wine.environment(), wine.command(QStringLiteral(SCRIBBLEWICK_EXE)), 90000);
-        QVERIFY2(!toy.windowId().isEmpty(), "the window \"Scribblewick!\" did not appear");
+        QVERIFY2(!toy.windowId().isEmpty(), qPrintable(toy.startProblem()));
         const QString path = disk.mountPoint.filePath(QStringLiteral("drawing"));
         const QString shown =
             QStringLiteral("The picture could not be saved as \u201c%1.bmp\u201d: ")
