@@ -1,5 +1,7 @@
 #include "sway_session.h"
 
+#include "session_environment.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -139,21 +141,9 @@ SwaySession::~SwaySession() {
 }
 
 QProcessEnvironment SwaySession::environment() const {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
-                             "DBUS_SESSION_BUS_ADDRESS", "LC_ALL", "LC_MESSAGES"})
-        env.remove(QLatin1String(name));
+    QProcessEnvironment env = sessionEnvironment(home_.path());
     env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket_);
     env.insert(QStringLiteral("SWAYSOCK"), ipc_);
-    const QString home = home_.path();
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
-    // The texts the tests read are the English ones.
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("LANGUAGE"), QString());
     return env;
 }
 

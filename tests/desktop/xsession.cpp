@@ -1,5 +1,7 @@
 #include "xsession.h"
 
+#include "session_environment.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -43,23 +45,8 @@ XSession::~XSession() {
 }
 
 QProcessEnvironment XSession::environment() const {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = sessionEnvironment(home_.path());
     env.insert(QStringLiteral("DISPLAY"), display_);
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
-    // English, the language the tests read; a test of another language sets its own.
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("LANGUAGE"), QString());
-    env.remove(QStringLiteral("LC_ALL"));
-    env.remove(QStringLiteral("LC_MESSAGES"));
-    const QString home = home_.path();
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")); // never the desktop's own session
     return env;
 }
 
