@@ -3,6 +3,7 @@
 // pseudo-translation (every text a third longer and bracketed) proves that these checks catch
 // what they look for, and that no text the toy shows escapes translation.
 #include "support.h"
+#include "tests/support/catalogue.h"
 
 #include "forms/captioned_frame.h"
 #include "forms/graphical_button.h"
@@ -53,10 +54,6 @@ bool staysAsIs(const QString& text) {
            text.endsWith(QLatin1String("@example.com"));
 }
 
-QString plain(QString text) {
-    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-}
-
 // Every one of the toy's windows, loaded and shown.
 QList<QWidget*> openEveryWindow() {
     Form1& form = freshForm1();
@@ -88,7 +85,7 @@ QStringList fitProblems(const QList<QWidget*>& windows) {
                                 QStringLiteral(": %1 points").arg(label->font().pointSizeF());
         }
         for (GraphicalButton* button : window->findChildren<GraphicalButton*>())
-            if (button->fontMetrics().horizontalAdvance(plain(button->text())) >
+            if (button->fontMetrics().horizontalAdvance(Catalogue::spoken(button->text())) >
                 button->width() - 8) // clear of the edges and the focus frame
                 problems << where(button) + QStringLiteral(": cut");
         for (CaptionedFrame* frame : window->findChildren<CaptionedFrame*>())
@@ -106,20 +103,13 @@ QStringList fitProblems(const QList<QWidget*>& windows) {
     return problems;
 }
 
-// The access key of a caption, lower-case; "" when it has none.
-QString accessKey(const QString& caption) {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("(?<!&)&([^&])")).match(caption);
-    return m.hasMatch() ? m.captured(1).toLower() : QString();
-}
-
 // Captions with an access key in English have one, unique within its menu and the bar.
 QStringList accessKeyProblems(QMenuBar& bar) {
     QStringList problems;
     const auto check = [&](const QList<QAction*>& actions, const QString& where) {
         QStringList keys;
         for (QAction* action : actions) {
-            const QString key = accessKey(action->text());
+            const QString key = Catalogue::accessKey(action->text());
             if (action->text().count(QLatin1Char('&')) > 1)
                 problems << where + QStringLiteral(": %1 has more than one &").arg(action->text());
             if (key.isEmpty()) continue;
@@ -244,7 +234,8 @@ private slots:
             for (QAction* action : QList<QAction*>{title} + title->menu()->actions()) {
                 const QString name =
                     action == title ? title->menu()->objectName() : action->objectName();
-                QVERIFY2(accessKey(action->text()).isEmpty() == accessKey(english_[name]).isEmpty(),
+                QVERIFY2(Catalogue::accessKey(action->text()).isEmpty() ==
+                             Catalogue::accessKey(english_[name]).isEmpty(),
                          qPrintable(action->text()));
             }
         // Which labels draw smaller than the window's font, and how much.
