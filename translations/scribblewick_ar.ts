@@ -188,10 +188,6 @@
         <translation>تعذّرت الطباعة</translation>
     </message>
     <message>
-        <source>There is no printer to print on: %1.</source>
-        <translation>لا توجد طابعة للطباعة عليها: %1.</translation>
-    </message>
-    <message>
         <source>The picture could not be printed on “%1”: %2.</source>
         <translation>تعذّرت طباعة الرسمة على الطابعة «%1»: %2.</translation>
     </message>
@@ -207,6 +203,10 @@
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
         <translation>تعذّر حفظ الرسمة باسم «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not print: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -188,10 +188,6 @@
         <translation>Drucken ging nicht</translation>
     </message>
     <message>
-        <source>There is no printer to print on: %1.</source>
-        <translation>Es gibt keinen Drucker zum Drucken: %1.</translation>
-    </message>
-    <message>
         <source>The picture could not be printed on “%1”: %2.</source>
         <translation>Das Bild konnte nicht auf „%1“ gedruckt werden: %2.</translation>
     </message>
@@ -207,6 +203,10 @@
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
         <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not print: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

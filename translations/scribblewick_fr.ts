@@ -188,10 +188,6 @@
         <translation>Impression impossible</translation>
     </message>
     <message>
-        <source>There is no printer to print on: %1.</source>
-        <translation>Il n’y a pas d’imprimante pour imprimer&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>The picture could not be printed on “%1”: %2.</source>
         <translation>Le dessin n’a pas pu être imprimé sur «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -207,6 +203,10 @@
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
         <translation>Le dessin n’a pas pu être enregistré sous «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not print: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -188,10 +188,6 @@
         <translation>没能打印</translation>
     </message>
     <message>
-        <source>There is no printer to print on: %1.</source>
-        <translation>没有能用的打印机：%1。</translation>
-    </message>
-    <message>
         <source>The picture could not be printed on “%1”: %2.</source>
         <translation>画没能在“%1”上打印出来：%2。</translation>
     </message>
@@ -207,6 +203,10 @@
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
         <translation>画没能保存为“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not print: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

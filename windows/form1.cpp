@@ -216,7 +216,7 @@ void Form1::print1_Click() {
     QString error;
     const std::unique_ptr<output::Printer> printer = printerFactory(error);
     if (!printer) {
-        reportFailure(tr("Could not print"), tr("There is no printer to print on: %1.").arg(error));
+        reportFailure(tr("Could not print"), tr("Scribblewick could not print: %1.").arg(error));
         return;
     }
     error = PrintPictureToFitPage(*printer, picture);
