@@ -1,6 +1,7 @@
 // The catalogues as a translator hands them in: complete, every placeholder, line break, key
-// name and number kept, one access key where English has one (in brackets for Chinese and
-// Japanese), Arabic texts that read from the right even when they start with a name, and the
+// name and number kept, one access key where English has one (in brackets for Chinese,
+// Japanese and Korean), right-to-left texts that read from the right even when they start
+// with a name, and the
 // desktop entry and AppStream file named and summed up in every language.
 #include <QDir>
 #include <QFile>
@@ -102,7 +103,7 @@ private slots:
         const QDir dir(QStringLiteral(TRANSLATIONS_DIR));
         for (const QString& name : dir.entryList({QStringLiteral("scribblewick_*.ts")}))
             QTest::newRow(qPrintable(name)) << dir.filePath(name);
-        QVERIFY(dir.entryList({QStringLiteral("scribblewick_*.ts")}).size() == 10);
+        QVERIFY(dir.entryList({QStringLiteral("scribblewick_*.ts")}).size() == 26);
     }
 
     void catalogues() {
@@ -111,8 +112,11 @@ private slots:
         const QList<Message> messages = readCatalogue(path, language);
         QVERIFY2(!messages.isEmpty(), qPrintable(path));
         QVERIFY(path.endsWith(QStringLiteral("scribblewick_%1.ts").arg(language)));
-        const bool cjk =
-            language == QLatin1String("ja") || language.startsWith(QLatin1String("zh"));
+        const bool cjk = language == QLatin1String("ja") || language == QLatin1String("ko") ||
+                         language.startsWith(QLatin1String("zh"));
+        const bool rightToLeft = QStringList{QStringLiteral("ar"), QStringLiteral("fa"),
+                                             QStringLiteral("he")}
+                                     .contains(language);
         QStringList faults;
         for (const Message& m : messages) {
             const QString what =
@@ -123,7 +127,7 @@ private slots:
                 continue;
             }
             if (m.source == QLatin1String("QT_LAYOUT_DIRECTION")) {
-                if (t != QLatin1String(language == QLatin1String("ar") ? "RTL" : "LTR"))
+                if (t != QLatin1String(rightToLeft ? "RTL" : "LTR"))
                     faults << what + t;
                 continue;
             }
@@ -136,12 +140,12 @@ private slots:
             if (accessKeys(m.source) != accessKeys(t))
                 faults << what + QStringLiteral("access keys differ: ") + t;
             if (cjk && accessKeys(m.source) == 1) {
-                // The English key in brackets, as Chinese and Japanese desktops show it.
+                // The English key in brackets, as Chinese, Japanese and Korean desktops show it.
                 const QString key = matches(QStringLiteral("(?<!&)&[^&]"), m.source).first();
                 if (!t.contains(QStringLiteral("(&%1)").arg(key.at(1).toUpper())))
                     faults << what + QStringLiteral("wants (&%1): ").arg(key.at(1).toUpper()) + t;
             }
-            if (language == QLatin1String("ar") && !readsFromTheRight(t))
+            if (rightToLeft && !readsFromTheRight(t))
                 faults << what + QStringLiteral("starts left to right without a mark: ") + t;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
