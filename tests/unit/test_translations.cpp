@@ -69,6 +69,14 @@ QStringList lost(const QString& source, const QString& translation) {
     return missing;
 }
 
+// Persian writes its own digits in text: each stands for the same Latin one.
+QString latinDigits(QString text) {
+    for (QChar& c : text)
+        if (c.unicode() >= 0x06F0 && c.unicode() <= 0x06F9)
+            c = QChar(u'0' + (c.unicode() - 0x06F0));
+    return text;
+}
+
 // Single "&"s (a "&&" shows one "&").
 int accessKeys(const QString& text) {
     return int(matches(QStringLiteral("(?<!&)&(?!&)"), text).size());
@@ -133,7 +141,7 @@ private slots:
             }
             if (matches(QStringLiteral("%\\d"), m.source) != matches(QStringLiteral("%\\d"), t))
                 faults << what + QStringLiteral("placeholders differ: ") + t;
-            if (const QStringList missing = lost(m.source, t); !missing.isEmpty())
+            if (const QStringList missing = lost(m.source, latinDigits(t)); !missing.isEmpty())
                 faults << what + missing.join(QLatin1Char(' ')) + QStringLiteral(" lost: ") + t;
             if (m.source.count(QLatin1Char('\n')) != t.count(QLatin1Char('\n')))
                 faults << what + QStringLiteral("line breaks differ: ") + t;
