@@ -83,11 +83,13 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
         reportNoDisplay(programName);
         return EXIT_FAILURE;
     }
+    const QStringList languages = translations::desktopLanguages();
+    translations::useFontsFor(translations::choose(languages));
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     // Before any window is made: each takes its words, and its reading direction, as it is built.
-    translations::install();
+    translations::install(languages);
     for (const QString& message : std::as_const(startupLog))
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
     if (displayTooShallow()) {

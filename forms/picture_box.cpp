@@ -101,11 +101,36 @@ std::int16_t windowsKeyCode(int key) {
     }
 }
 
+// The keys where a, d, w and x sit on a US keyboard, by their place (the system's scan code),
+// as games read them: on a Russian or Arabic layout they type other letters, on AZERTY the
+// key at the place of "a" types "q".
+struct KeyPlace {
+    quint32 scanCode;
+    char letter;
+};
+#ifdef Q_OS_WIN
+constexpr KeyPlace MovePlaces[] = {{0x1E, 'a'}, {0x20, 'd'}, {0x11, 'w'}, {0x2D, 'x'}};
+#else // X11 and Wayland: the kernel's key code + 8
+constexpr KeyPlace MovePlaces[] = {{38, 'a'}, {40, 'd'}, {25, 'w'}, {53, 'x'}};
+#endif
+
+// What a typed key means to the pen: the character it types when that moves the pen or
+// erases, else the letter of the key's place. Capitals stay capitals, which draw nothing.
+std::int16_t keyAscii(const QKeyEvent& event) {
+    const QChar character = event.text().at(0);
+    const auto typed = static_cast<std::int16_t>(character.unicode());
+    if (drawing::keyAction(typed) != drawing::KeyAction::None || character.isUpper() ||
+        (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return typed;
+    for (const KeyPlace& place : MovePlaces)
+        if (event.nativeScanCode() == place.scanCode) return place.letter;
+    return typed;
+}
+
 } // namespace
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    if (!text.isEmpty() && KeyPress) KeyPress(static_cast<std::int16_t>(text.at(0).unicode()));
+    if (!event->text().isEmpty() && KeyPress) KeyPress(keyAscii(*event));
     // A used key stays here: it must not move the focus or reach the window.
     const std::int16_t code = windowsKeyCode(event->key());
     if (code && KeyDown && KeyDown(code, event->modifiers())) {

@@ -2,6 +2,8 @@
 
 #include "save_dialog.h"
 
+#include "translations/language.h"
+
 #include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -48,8 +50,9 @@ void CommonDialog::ShowSave(QWidget* parent) {
 
 namespace {
 
+// A path as a message shows it: the system's separators, set apart from the sentence.
 QString native(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return translations::isolated(QDir::toNativeSeparators(path));
 }
 
 // The owner's, group's and others' bits as the file has them; QFileInfo's "user" bits say what

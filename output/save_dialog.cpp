@@ -1,5 +1,7 @@
 #include "save_dialog.h"
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QLineEdit>
@@ -46,6 +48,15 @@ SaveDialog::SaveDialog(QWidget* parent, const QString& title, const QString& fol
     setFileMode(AnyFile);
     setIconProvider(nameOnlyIcons.get());
     setOption(DontUseCustomDirectoryIcons);
+    if (layoutDirection() == Qt::RightToLeft) {
+        // Qt keeps the pattern at the end of the type's name, where right-to-left text shows
+        // it backwards ("(bmp.*)"): the name alone says enough.
+        setOption(HideNameFilterDetails);
+        // An icon beside right-to-left text leaves the text too little room ("Cancel" cut).
+        for (auto* buttons : findChildren<QDialogButtonBox*>())
+            for (QAbstractButton* button : buttons->buttons())
+                button->setIcon({});
+    }
 }
 
 QString SaveDialog::chosenPath() const {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTranslator>
 #include <array>
 #include <memory>
@@ -11,11 +12,16 @@
 namespace translations {
 namespace {
 
-// Languages that read one of ours: Portugal's Portuguese reads Brazil's, and Simplified
-// Chinese outside mainland China (Singapore) reads mainland China's.
-constexpr std::array<std::pair<const char*, const char*>, 2> Readers{{
+// Languages that read one of ours: Portugal's Portuguese reads Brazil's, Simplified Chinese
+// outside mainland China (Singapore) reads mainland China's, and Traditional Chinese (Hong
+// Kong, Macao) reads Taiwan's.
+constexpr std::array<std::pair<const char*, const char*>, 6> Readers{{
     {"pt", "pt_BR"},
+    {"zh", "zh_CN"},
     {"zh_Hans", "zh_CN"},
+    {"zh_Hant", "zh_TW"},
+    {"zh_HK", "zh_TW"},
+    {"zh_MO", "zh_TW"},
 }};
 
 //: Not a text to show: "RTL" for a language written right to left, else "LTR". Qt lays out
@@ -45,18 +51,54 @@ std::unique_ptr<QTranslator> qts;
 
 } // namespace
 
+QStringList desktopLanguages() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
+    QStringList wanted =
+        qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        wanted << qEnvironmentVariable(variable);
+    QStringList languages;
+    for (const QString& written : std::as_const(wanted)) {
+        // "de_DE.UTF-8@euro" is German of Germany.
+        QString entry = written.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0);
+        if (entry == QLatin1String("POSIX")) entry = QStringLiteral("C");
+        if (!entry.isEmpty()) languages << entry;
+    }
+    return languages;
+#else
+    return QLocale::system().uiLanguages();
+#endif
+}
+
+QString choose(const QStringList& languages) {
+    for (const QString& wanted : languages) {
+        if (wanted == QLatin1String("C") || wanted.startsWith(QLatin1String("en"))) return {};
+        if (QString chosen = ourLanguageFor(wanted); !chosen.isEmpty()) return chosen;
+    }
+    return {};
+}
+
+void useFontsFor(const QString& language) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
+    if (!language.isEmpty() && qEnvironmentVariableIsEmpty("FC_LANG"))
+        qputenv("FC_LANG", language.toLower().replace(QLatin1Char('_'), QLatin1Char('-')).toUtf8());
+#else
+    Q_UNUSED(language);
+#endif
+}
+
+QString isolated(const QString& name) {
+    return QChar(0x2068) + name + QChar(0x2069);
+}
+
 QString install(const QStringList& languages) {
     for (auto* installed : {&ours, &qts})
         if (*installed) {
             QCoreApplication::removeTranslator(installed->get());
             installed->reset();
         }
-    QString chosen;
-    for (const QString& wanted : languages) {
-        if (wanted == QLatin1String("C") || wanted.startsWith(QLatin1String("en"))) break;
-        chosen = ourLanguageFor(wanted);
-        if (!chosen.isEmpty()) break;
-    }
+    const QString chosen = choose(languages);
+    QLocale::setDefault(chosen.isEmpty() ? QLocale::system() : QLocale(chosen));
     if (chosen.isEmpty()) return {};
     // Qt's words first, ours over them: a translator installed later is asked first.
     qts = std::make_unique<QTranslator>();

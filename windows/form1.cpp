@@ -14,6 +14,7 @@
 #include "drawing/settings.h"
 #include "form2.h"
 #include "form3.h"
+#include "translations/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -224,7 +225,7 @@ void Form1::print1_Click() {
     if (!error.isEmpty())
         reportFailure(tr("Could not print"),
                       tr("The picture could not be printed on \u201c%1\u201d: %2.")
-                          .arg(printer->name(), error));
+                          .arg(translations::isolated(printer->name()), error));
 }
 
 void Form1::save1_Click() {
@@ -244,9 +245,11 @@ void Form1::save1_Click() {
     if (error.isEmpty()) // the next save starts where this one went
         CommonDialog1.InitDir = QFileInfo(CommonDialog1.FileName).absolutePath();
     else
-        reportFailure(tr("Could not save"),
-                      tr("The picture could not be saved as \u201c%1\u201d: %2.")
-                          .arg(QDir::toNativeSeparators(CommonDialog1.FileName), error));
+        reportFailure(
+            tr("Could not save"),
+            tr("The picture could not be saved as \u201c%1\u201d: %2.")
+                .arg(translations::isolated(QDir::toNativeSeparators(CommonDialog1.FileName)),
+                     error));
 }
 
 Picture Form1::CaptureClient(Form1& frmSrc) {

@@ -122,9 +122,9 @@ private slots:
         QVERIFY(path.endsWith(QStringLiteral("scribblewick_%1.ts").arg(language)));
         const bool cjk = language == QLatin1String("ja") || language == QLatin1String("ko") ||
                          language.startsWith(QLatin1String("zh"));
-        const bool rightToLeft = QStringList{QStringLiteral("ar"), QStringLiteral("fa"),
-                                             QStringLiteral("he")}
-                                     .contains(language);
+        const bool rightToLeft =
+            QStringList{QStringLiteral("ar"), QStringLiteral("fa"), QStringLiteral("he")}.contains(
+                language);
         QStringList faults;
         for (const Message& m : messages) {
             const QString what =
@@ -135,8 +135,7 @@ private slots:
                 continue;
             }
             if (m.source == QLatin1String("QT_LAYOUT_DIRECTION")) {
-                if (t != QLatin1String(rightToLeft ? "RTL" : "LTR"))
-                    faults << what + t;
+                if (t != QLatin1String(rightToLeft ? "RTL" : "LTR")) faults << what + t;
                 continue;
             }
             if (matches(QStringLiteral("%\\d"), m.source) != matches(QStringLiteral("%\\d"), t))

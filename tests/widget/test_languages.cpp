@@ -17,11 +17,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QTranslator>
 #include <functional>
@@ -178,6 +180,39 @@ QMap<QString, QString> shownTexts(const QList<QWidget*>& windows) {
     return texts;
 }
 
+// Whether `part` of `text`, laid out as a paragraph in `direction`, shows its characters from
+// left to right, as a path must.
+bool showsLeftToRight(const QString& text, const QString& part, Qt::LayoutDirection direction) {
+    QTextLayout layout(text, QApplication::font());
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    layout.createLine().setLineWidth(1e6);
+    layout.endLayout();
+    const qsizetype start = text.indexOf(part);
+    if (start < 0) return false;
+    qreal left = -1;
+    for (qsizetype i = start; i < start + part.size(); ++i) {
+        const QList<QGlyphRun> runs = layout.glyphRuns(int(i), 1);
+        if (runs.isEmpty()) continue;
+        if (runs.first().boundingRect().left() <= left) return false;
+        left = runs.first().boundingRect().left();
+    }
+    return true;
+}
+
+// Words of four letters or more in `sentence` that `reason` repeats.
+QStringList repeatedWords(const QString& sentence, const QString& reason) {
+    QStringList repeated;
+    const QRegularExpression word(QStringLiteral("\\w{4,}"));
+    for (const QRegularExpressionMatch& m : word.globalMatch(sentence))
+        if (reason.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(m.captured()),
+                                               QRegularExpression::CaseInsensitiveOption)))
+            repeated << m.captured();
+    return repeated;
+}
+
 // With SCRIBBLEWICK_LANGUAGE_SHOTS set to a folder, every window and menu is saved there as a
 // picture, for a person to look at.
 void saveShots(const QString& language, const QList<QWidget*>& windows) {
@@ -238,6 +273,25 @@ private slots:
                              Catalogue::accessKey(english_[name]).isEmpty(),
                          qPrintable(action->text()));
             }
+        // A failure names what failed, then says why, without saying it twice; a path keeps
+        // its own direction inside the sentence.
+        auto& form = *static_cast<Form1*>(windows.first());
+        QStringList messages;
+        form.reportFailure = [&](const QString&, const QString& message) { messages << message; };
+        const QString path = QStringLiteral("/nonexistent-folder/drawing.bmp");
+        form.CommonDialog1.scriptedAnswer = [&](const output::CommonDialog&) { return path; };
+        form.save1_Click();
+        const QString reason = output::Printing::tr("no printer is set up on this computer");
+        form.printerFactory = [&](QString& error) {
+            error = reason;
+            return nullptr;
+        };
+        form.print1_Click();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(showsLeftToRight(messages[0], path, QGuiApplication::layoutDirection()),
+                 qPrintable(messages[0]));
+        const QString sentence = QString(messages[1]).remove(reason);
+        QVERIFY2(repeatedWords(sentence, reason).isEmpty(), qPrintable(messages[1]));
         // Which labels draw smaller than the window's font, and how much.
         for (QWidget* window : windows)
             for (QLabel* label : window->findChildren<QLabel*>())
@@ -273,6 +327,43 @@ private slots:
         dialog.OKButton_Click();
         QVERIFY(form.Label1->text().contains(QStringLiteral("Sami")));
         QVERIFY2(form.Label1->text().isRightToLeft(), qPrintable(form.Label1->text()));
+    }
+
+    // The desktop's list as Linux writes it: an entry the toy does not speak is passed over,
+    // "C" or English before every language it speaks means English.
+    void desktopListIsSearchedPastUnknownLanguages_data() {
+        QTest::addColumn<QString>("LANGUAGE");
+        QTest::addColumn<QString>("LANG");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("unknown first") << "xx:de"
+                                       << "C.UTF-8"
+                                       << "de";
+        QTest::newRow("unknown only, LANG") << "xx"
+                                            << "fr_FR.UTF-8"
+                                            << "fr";
+        QTest::newRow("English first") << "en_GB:de"
+                                       << "de_DE.UTF-8"
+                                       << "";
+        QTest::newRow("C first") << "C:de"
+                                 << ""
+                                 << "";
+        QTest::newRow("LANG alone") << ""
+                                    << "zh_HK.UTF-8@stroke"
+                                    << "zh_TW";
+        QTest::newRow("nothing") << ""
+                                 << "C.UTF-8"
+                                 << "";
+    }
+    void desktopListIsSearchedPastUnknownLanguages() {
+        QFETCH(QString, LANGUAGE);
+        QFETCH(QString, LANG);
+        QFETCH(QString, chosen);
+        qputenv("LANGUAGE", LANGUAGE.toUtf8());
+        qputenv("LANG", LANG.toUtf8());
+        const QString found = translations::choose(translations::desktopLanguages());
+        qputenv("LANGUAGE", "");
+        qputenv("LANG", "C.UTF-8");
+        QCOMPARE(found, chosen);
     }
 
     void portugalAndUnknownLanguagesFallBack() {

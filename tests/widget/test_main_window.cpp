@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -102,6 +103,44 @@ private slots:
         QTest::keyClicks(form.Picture1, QStringLiteral("4"));
         QCOMPARE(form.Pen.XPos, 3738);
         QVERIFY(support::countOf(canvasImage(form), White) > 0);
+    }
+
+    // The letter keys answer by their place on any layout, as X11 and Wayland number them; the
+    // letter typed still counts first.
+    void letterKeysMoveByTheirPlaceOnEveryLayout_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<quint32>("scanCode");
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::newRow("Russian D") << QStringLiteral("\u0432") << 40u << 50 << 0;
+        QTest::newRow("Russian W") << QStringLiteral("\u0446") << 25u << 0 << -50;
+        QTest::newRow("Arabic A") << QStringLiteral("\u0634") << 38u << -50 << 0;
+        QTest::newRow("Arabic X") << QStringLiteral("\u0621") << 53u << 0 << 50;
+        QTest::newRow("AZERTY q at a") << QStringLiteral("q") << 38u << -50 << 0;
+        QTest::newRow("AZERTY a at q") << QStringLiteral("a") << 24u << -50 << 0;
+        QTest::newRow("AZERTY z at w") << QStringLiteral("z") << 25u << 0 << -50;
+        QTest::newRow("Dvorak e at d") << QStringLiteral("e") << 40u << 50 << 0;
+        QTest::newRow("capital at d") << QStringLiteral("D") << 40u << 0 << 0;
+        QTest::newRow("Russian capital at d") << QStringLiteral("\u0412") << 40u << 0 << 0;
+        QTest::newRow("another place") << QStringLiteral("\u043a") << 30u << 0 << 0;
+    }
+    void letterKeysMoveByTheirPlaceOnEveryLayout() {
+        QFETCH(QString, typed);
+        QFETCH(quint32, scanCode);
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        Form1& form = freshForm1();
+        const int x = form.Pen.XPos, y = form.Pen.YPos;
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, scanCode, 0, 0, typed);
+        QApplication::sendEvent(form.Picture1, &press);
+        QCOMPARE(form.Pen.XPos - x, dx);
+        QCOMPARE(form.Pen.YPos - y, dy);
+        // With Shift or Ctrl the key is a capital's or a shortcut's, never a move.
+        for (const auto modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
+            QKeyEvent shortcut(QEvent::KeyPress, 0, modifier, 40, 0, 0, QStringLiteral("\u0432"));
+            QApplication::sendEvent(form.Picture1, &shortcut);
+        }
+        QCOMPARE(form.Pen.XPos - x, dx);
     }
 
     void arrowKeysDrawAsTheLettersDoAndKeepTheFocus() {
