@@ -88,6 +88,23 @@ private slots:
         QVERIFY(at(shot, {column, CanvasInner.y() + px(2338) + 1}) != White);
     }
 
+    // On a Russian keyboard the keys where D and X sit type "в" and "ч": they still draw.
+    void lettersDrawByTheirPlaceOnARussianKeyboard() {
+        ToyOnDisplay session;
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        auto& [x, toy] = session;
+        QVERIFY(!x.run(QStringLiteral("setxkbmap"), {QStringLiteral("ru")}).isEmpty());
+        QVERIFY(x.xdotool({"windowfocus", "--sync", toy.windowId()}));
+        QVERIFY(x.xdotool({"key", "--delay", "40", "Cyrillic_ve", "Cyrillic_che"}));
+        const int column = CanvasInner.x() + px(3838), row = CanvasInner.y() + px(2288);
+        QTRY_COMPARE_WITH_TIMEOUT(at(x.screenshot(), {column, CanvasInner.y() + px(2338)}), White,
+                                  5000);
+        const QImage shot = x.screenshot();
+        for (int xx = CanvasInner.x() + px(3788); xx <= column; ++xx)
+            QCOMPARE(at(shot, {xx, row}), White);
+        QVERIFY(at(shot, {column + 1, row}) != White);
+    }
+
     void shortcutsReachTheMenuThroughTheWindowSystem() {
         ToyOnDisplay session;
         QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDir>
-#include <QMap>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -21,14 +21,10 @@ public:
             names << name.remove(QStringLiteral("scribblewick_")).chopped(3);
         return names;
     }
-    // A desktop's LANG for the language, as Debian names it ("de" de_DE.UTF-8, "ar" ar_EG...).
+    // A desktop's LANG for the language, in the language's likeliest country ("de"
+    // de_DE.UTF-8, "uk" uk_UA.UTF-8, "ar" ar_EG.UTF-8).
     static QString desktopLang(const QString& language) {
-        static const QMap<QString, QString> places{{"ar", "ar_EG"}, {"ja", "ja_JP"}};
-        const QString locale =
-            language.contains(QLatin1Char('_'))
-                ? language
-                : places.value(language, language + QLatin1Char('_') + language.toUpper());
-        return locale + QStringLiteral(".UTF-8");
+        return QLocale(language).name() + QStringLiteral(".UTF-8");
     }
     // The text as the toy shows it in this language.
     QString tr(const char* context, const char* source) const {

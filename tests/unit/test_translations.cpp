@@ -1,8 +1,7 @@
 // The catalogues as a translator hands them in: complete, every placeholder, line break, key
 // name and number kept, one access key where English has one (in brackets for Chinese,
 // Japanese and Korean), right-to-left texts that read from the right even when they start
-// with a name, and the
-// desktop entry and AppStream file named and summed up in every language.
+// with a name, and the desktop entry, the setup and the AppStream file in every language.
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -158,13 +157,18 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
-    void desktopEntryAndAppStreamInEveryLanguage() {
+    void desktopEntrySetupAndAppStreamInEveryLanguage() {
         QFile desktop(QStringLiteral(DESKTOP_ENTRY));
         QVERIFY(desktop.open(QIODevice::ReadOnly));
         const QString entry = QString::fromUtf8(desktop.readAll());
         QFile metainfo(QStringLiteral(METAINFO));
         QVERIFY(metainfo.open(QIODevice::ReadOnly));
         const QString appstream = QString::fromUtf8(metainfo.readAll());
+        QFile setupLanguages(QStringLiteral(SETUP_LANGUAGES));
+        QVERIFY(setupLanguages.open(QIODevice::ReadOnly));
+        const QString setup = QString::fromUtf8(setupLanguages.readAll());
+        // makensis reads UTF-8 only after a byte order mark.
+        QVERIFY(setup.startsWith(QChar(0xFEFF)));
         const QDir dir(QStringLiteral(TRANSLATIONS_DIR));
         for (QString name : dir.entryList({QStringLiteral("scribblewick_*.ts")})) {
             const QString language = name.remove(QStringLiteral("scribblewick_")).remove(".ts");
@@ -175,6 +179,10 @@ private slots:
                 QVERIFY2(appstream.contains(
                              QStringLiteral("<%1 xml:lang=\"%2\">").arg(element, language)),
                          qPrintable(QStringLiteral("%1 %2").arg(element, language)));
+            QVERIFY2(setup.contains(QRegularExpression(
+                         QStringLiteral("\\n!insertmacro SCRIBBLEWICK_LANGUAGE \\w+ %1 ")
+                             .arg(language))),
+                     qPrintable(QStringLiteral("setup %1").arg(language)));
         }
     }
 };

@@ -201,6 +201,22 @@ private slots:
         QVERIFY(QDir(out.path()).entryList(QDir::Files).isEmpty());
     }
 
+    // On a Russian keyboard the key where D sits types "в": it still draws.
+    void lettersDrawByTheirPlaceOnARussianKeyboard() {
+        XSession x;
+        QVERIFY(x.isRunning());
+        QVERIFY(!x.run(QStringLiteral("setxkbmap"), {QStringLiteral("ru")}).isEmpty());
+        auto toy = start(x);
+        QVERIFY2(!toy->windowId().isEmpty(), qPrintable(toy->startProblem()));
+        QVERIFY(activate(x, *toy));
+        QVERIFY(x.xdotool({"key", "--delay", "40", "Cyrillic_ve", "Cyrillic_ve"}));
+        const QPoint start = ClientArea.topLeft() + CanvasInner.topLeft() +
+                             QPoint(px(3788), px(2288));
+        QTRY_VERIFY_WITH_TIMEOUT(rgb(x.screenshot().pixel(start + QPoint(px(100), 0))) == 0xFFFFFF,
+                                 10000);
+        QVERIFY(rgb(x.screenshot().pixel(start + QPoint(px(100) + 1, 0))) == 0);
+    }
+
     void opensItsWindowsSignsAndEnds() {
         XSession x;
         QVERIFY(x.isRunning());
