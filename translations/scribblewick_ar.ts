@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>إلغاء</translation>
+        <translation>ألغِ</translation>
     </message>
     <message>
         <source>%1 Made This!</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation>&amp;رمادي</translation>
+        <translation>ر&amp;مادي</translation>
     </message>
     <message>
         <source>&amp;Shake</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 right, W or 8 up, X or 2 down; the space bar erases the screen.</source>
-        <translation>ارسم بمفاتيح الأسهم، أو بالحروف والأرقام: A أو 4 تحرّك القلم لليسار، D أو 6 لليمين، W أو 8 للأعلى، X أو 2 للأسفل؛ ومفتاح المسافة يمسح الشاشة.</translation>
+        <translation>ارسم بمفاتيح الأسهم، أو بالحروف والأرقام: A أو 4 يحرّك القلم لليسار، D أو 6 لليمين، W أو 8 للأعلى، X أو 2 للأسفل؛ ومفتاح المسافة يمسح الشاشة.</translation>
     </message>
     <message>
         <source>Scribblewick!</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتمكّن Scribblewick من الطباعة: %1.</translation>
     </message>
 </context>
 <context>
@@ -324,7 +324,7 @@
     <message>
         <source>it is read-only</source>
         <extracomment>Said of a file or of a folder, after &quot;cannot write to %1:&quot; or &quot;cannot write in the folder %1:&quot;.</extracomment>
-        <translation>الملف للقراءة فقط</translation>
+        <translation>للقراءة فقط</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>

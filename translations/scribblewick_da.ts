@@ -5,310 +5,310 @@
     <name>Dialog1</name>
     <message>
         <source>Tell Pemrod Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sig dit navn til Pemrod</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit navn</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 har lavet det her!</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fil</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Udskriv</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;em</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afslut</translation>
     </message>
     <message>
         <source>Pen &amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Far&amp;ver</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Sort</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvid</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rød</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blå</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grøn</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gul</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Turkis</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grå</translation>
     </message>
     <message>
         <source>&amp;Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Baggrund</translation>
     </message>
     <message>
         <source>&amp;Black</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sort</translation>
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;rå</translation>
     </message>
     <message>
         <source>&amp;Shake</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ryst</translation>
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ryst den, skat!</translation>
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;n</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Et tilfældigt sted</translation>
     </message>
     <message>
         <source>Pen &amp;Width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tykkelse</translation>
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hastighed</translation>
     </message>
     <message>
         <source>&amp;More Fun</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mere sjov</translation>
     </message>
     <message>
         <source>Add Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv dit navn</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Om</translation>
     </message>
     <message>
         <source>How to use Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sådan leger du med Scribblewick!</translation>
     </message>
     <message>
         <source>About Scribblewick</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Scribblewick</translation>
     </message>
     <message>
         <source>Save Your Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem din tegning</translation>
     </message>
     <message>
         <source>Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 right, W or 8 up, X or 2 down; the space bar erases the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegn med piletasterne eller med bogstaver og tal: A eller 4 flytter pennen til venstre, D eller 6 til højre, W eller 8 op, X eller 2 ned; mellemrumstasten sletter skærmen.</translation>
     </message>
     <message>
         <source>Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick!</translation>
     </message>
     <message>
         <source>Drawing screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegneskærm</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt til venstre</translation>
     </message>
     <message>
         <source>Move right</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt til højre</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt op</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt ned</translation>
     </message>
     <message>
         <source>Could not copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke kopiere</translation>
     </message>
     <message>
         <source>The picture could not be put on the clipboard: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegningen kunne ikke lægges i udklipsholderen: %1.</translation>
     </message>
     <message>
         <source>Could not print</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke udskrive</translation>
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick kunne ikke udskrive: %1.</translation>
     </message>
     <message>
         <source>The picture could not be printed on “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegningen kunne ikke udskrives på »%1«: %2.</translation>
     </message>
     <message>
         <source>Bitmap Image (*.bmp)</source>
         <extracomment>The one file type of the save dialog: keep &quot;(*.bmp)&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BMP-billede (*.bmp)</translation>
     </message>
     <message>
         <source>Could not save</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke gemme</translation>
     </message>
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegningen kunne ikke gemmes som »%1«: %2.</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>About Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Scribblewick!</translation>
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick får du fra...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version 1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.2</translation>
     </message>
     <message>
         <source>A white bull terrier</source>
-        <translation type="unfinished"></translation>
+        <translation>En hvid bullterrier</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>How to use Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sådan leger du med Scribblewick!</translation>
     </message>
     <message>
         <source>Tip!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip!</translation>
     </message>
     <message>
         <source>Use the keyboard for faster play!</source>
-        <translation type="unfinished"></translation>
+        <translation>Med tastaturet går det hurtigere!</translation>
     </message>
     <message>
         <source>Keystrokes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taster:</translation>
     </message>
     <message>
         <source>A or 4 moves pen left</source>
         <extracomment>The keys are the keys on the keyboard: keep the letter and the digit as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A eller 4: pennen til venstre</translation>
     </message>
     <message>
         <source>D or 6 moves pen right</source>
-        <translation type="unfinished"></translation>
+        <translation>D eller 6: pennen til højre</translation>
     </message>
     <message>
         <source>W or 8 moves pen up</source>
-        <translation type="unfinished"></translation>
+        <translation>W eller 8: pennen op</translation>
     </message>
     <message>
         <source>X or 2 moves pen down</source>
-        <translation type="unfinished"></translation>
+        <translation>X eller 2: pennen ned</translation>
     </message>
     <message>
         <source>Hit the space bar to reset Scribblewick!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på mellemrumstasten, så er alt væk!</translation>
     </message>
     <message>
         <source>OK, I Got It!</source>
-        <translation type="unfinished"></translation>
+        <translation>OK, forstået!</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>tegningen er tom</translation>
     </message>
     <message>
         <source>the printer reports no printable area</source>
-        <translation type="unfinished"></translation>
+        <translation>printeren melder intet område at udskrive på</translation>
     </message>
     <message>
         <source>the picture cannot be scaled to the page</source>
-        <translation type="unfinished"></translation>
+        <translation>tegningen kan ikke tilpasses siden</translation>
     </message>
     <message>
         <source>the printer did not accept the page</source>
-        <translation type="unfinished"></translation>
+        <translation>printeren accepterede ikke siden</translation>
     </message>
     <message>
         <source>the printer did not take the document</source>
-        <translation type="unfinished"></translation>
+        <translation>printeren tog ikke imod dokumentet</translation>
     </message>
     <message>
         <source>the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>printeren meldte en fejl</translation>
     </message>
     <message>
         <source>no printer is set up on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>der er ingen printer sat op på denne computer</translation>
     </message>
     <message>
         <source>no printer is chosen as the default</source>
-        <translation type="unfinished"></translation>
+        <translation>der er ikke valgt nogen printer som standard</translation>
     </message>
 </context>
 <context>
@@ -316,7 +316,7 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Not a text to show: &quot;RTL&quot; for a language written right to left, else &quot;LTR&quot;. Qt lays out every window by it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -324,55 +324,55 @@
     <message>
         <source>it is read-only</source>
         <extracomment>Said of a file or of a folder, after &quot;cannot write to %1:&quot; or &quot;cannot write in the folder %1:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>den kan kun læses</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>mappen %1 findes ikke</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er ikke en mappe</translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke skrive i mappen %1: %2</translation>
     </message>
     <message>
         <source>cannot write to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke skrive til %1: %2</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>tegningen er tom</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation type="unfinished"></translation>
+        <translation>dens genveje fører rundt i ring</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>det er en mappe</translation>
     </message>
     <message>
         <source>it leads to %1, which is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>den fører til %1, som er en mappe</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>det er ikke en almindelig fil</translation>
     </message>
     <message>
         <source>it leads to %1, which is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>den fører til %1, som ikke er en almindelig fil</translation>
     </message>
     <message>
         <source>there is no clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>der er ingen udklipsholder</translation>
     </message>
     <message>
         <source>the clipboard did not take the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>udklipsholderen tog ikke imod tegningen</translation>
     </message>
 </context>
 </TS>

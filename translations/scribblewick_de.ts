@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>&amp;Background Color</source>
-        <translation>Hinter&amp;grund</translation>
+        <translation>Hi&amp;ntergrund</translation>
     </message>
     <message>
         <source>&amp;Black</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Could not copy</source>
-        <translation>Kopieren ging nicht</translation>
+        <translation>Kopieren hat nicht geklappt</translation>
     </message>
     <message>
         <source>The picture could not be put on the clipboard: %1.</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Could not print</source>
-        <translation>Drucken ging nicht</translation>
+        <translation>Drucken hat nicht geklappt</translation>
     </message>
     <message>
         <source>The picture could not be printed on “%1”: %2.</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>Could not save</source>
-        <translation>Speichern ging nicht</translation>
+        <translation>Speichern hat nicht geklappt</translation>
     </message>
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick konnte nicht drucken: %1.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick, präsentiert von …</translation>
+        <translation>Scribblewick, gemacht von …</translation>
     </message>
     <message>
         <source>OK</source>
@@ -324,7 +324,7 @@
     <message>
         <source>it is read-only</source>
         <extracomment>Said of a file or of a folder, after &quot;cannot write to %1:&quot; or &quot;cannot write in the folder %1:&quot;.</extracomment>
-        <translation>schreibgeschützt</translation>
+        <translation>das ist schreibgeschützt</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>

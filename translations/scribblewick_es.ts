@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Lápiz</translation>
+        <translation>&amp;Poner el lápiz</translation>
     </message>
     <message>
         <source>Random</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>&amp;More Fun</source>
-        <translation>&amp;Más</translation>
+        <translation>&amp;Diversión</translation>
     </message>
     <message>
         <source>Add Your Name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>How to use Scribblewick!</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick no pudo imprimir: %1.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick es un regalo de...</translation>
+        <translation>Scribblewick está hecho por...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Tip!</source>
-        <translation>¡Truco!</translation>
+        <translation>¡Consejo!</translation>
     </message>
     <message>
         <source>Use the keyboard for faster play!</source>
@@ -360,11 +360,11 @@
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>no es un archivo normal</translation>
+        <translation>no es un fichero normal</translation>
     </message>
     <message>
         <source>it leads to %1, which is not a regular file</source>
-        <translation>lleva a %1, que no es un archivo normal</translation>
+        <translation>lleva a %1, que no es un fichero normal</translation>
     </message>
     <message>
         <source>there is no clipboard</source>

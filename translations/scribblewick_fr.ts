@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
+        <translation>Q&amp;uitter</translation>
     </message>
     <message>
         <source>Pen &amp;Colors</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick n’a pas pu imprimer&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick t’est offert par…</translation>
+        <translation>Scribblewick a été fait par…</translation>
     </message>
     <message>
         <source>OK</source>

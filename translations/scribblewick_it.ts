@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>Stam&amp;pa</translation>
+        <translation>S&amp;tampa</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Pen &amp;Width</source>
-        <translation>S&amp;pessore</translation>
+        <translation>Sp&amp;essore</translation>
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>&amp;More Fun</source>
-        <translation>&amp;Altro</translation>
+        <translation>&amp;Divertiti</translation>
     </message>
     <message>
         <source>Add Your Name</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick non è riuscito a stampare: %1.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick è un regalo di...</translation>
+        <translation>Scribblewick è stato fatto da...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Tip!</source>
-        <translation>Trucco!</translation>
+        <translation>Consiglio!</translation>
     </message>
     <message>
         <source>Use the keyboard for faster play!</source>

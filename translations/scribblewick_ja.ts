@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>セーブ(&amp;S)</translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>ペンをおく(&amp;P)</translation>
+        <translation>ペンのばしょ(&amp;P)</translation>
     </message>
     <message>
         <source>Random</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Save Your Bitmap</source>
-        <translation>絵をセーブする</translation>
+        <translation>絵を保存する</translation>
     </message>
     <message>
         <source>Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 right, W or 8 up, X or 2 down; the space bar erases the screen.</source>
@@ -198,15 +198,15 @@
     </message>
     <message>
         <source>Could not save</source>
-        <translation>セーブできませんでした</translation>
+        <translation>保存できませんでした</translation>
     </message>
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
-        <translation>絵を「%1」としてセーブできませんでした：%2。</translation>
+        <translation>絵を「%1」として保存できませんでした：%2。</translation>
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick はいんさつできませんでした：%1。</translation>
     </message>
 </context>
 <context>
@@ -324,19 +324,19 @@
     <message>
         <source>it is read-only</source>
         <extracomment>Said of a file or of a folder, after &quot;cannot write to %1:&quot; or &quot;cannot write in the folder %1:&quot;.</extracomment>
-        <translation>書きかえできないファイルです</translation>
+        <translation>読むことしかできません</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation>フォルダー %1 がありません</translation>
+        <translation>フォルダ %1 がありません</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation>%1 はフォルダーではありません</translation>
+        <translation>%1 はフォルダではありません</translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation>フォルダー %1 に書きこめません：%2</translation>
+        <translation>フォルダ %1 に書きこめません：%2</translation>
     </message>
     <message>
         <source>cannot write to %1: %2</source>
@@ -352,11 +352,11 @@
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>フォルダーです</translation>
+        <translation>フォルダです</translation>
     </message>
     <message>
         <source>it leads to %1, which is a folder</source>
-        <translation>リンク先の %1 はフォルダーです</translation>
+        <translation>リンク先の %1 はフォルダです</translation>
     </message>
     <message>
         <source>it is not a regular file</source>

@@ -105,11 +105,11 @@
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
-        <translation>&amp;Chacoalha tudo!</translation>
+        <translation>&amp;Sacuda tudo!</translation>
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Lápis</translation>
+        <translation>&amp;Pôr o lápis</translation>
     </message>
     <message>
         <source>Random</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>&amp;More Fun</source>
-        <translation>&amp;Mais</translation>
+        <translation>&amp;Diversão</translation>
     </message>
     <message>
         <source>Add Your Name</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Scribblewick não conseguiu imprimir: %1.</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>Готово</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Pen &amp;Colors</source>
-        <translation>&amp;Цвет</translation>
+        <translation>Ц&amp;вет</translation>
     </message>
     <message>
         <source>Black</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Random</source>
-        <translation>Куда попало</translation>
+        <translation>Наугад</translation>
     </message>
     <message>
         <source>Pen &amp;Width</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick не смог напечатать: %1.</translation>
     </message>
 </context>
 <context>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick для тебя сделал...</translation>
+        <translation>Кто сделал Scribblewick:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>ОК</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version 1.2</source>
@@ -324,7 +324,7 @@
     <message>
         <source>it is read-only</source>
         <extracomment>Said of a file or of a folder, after &quot;cannot write to %1:&quot; or &quot;cannot write in the folder %1:&quot;.</extracomment>
-        <translation>файл только для чтения</translation>
+        <translation>только для чтения</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>

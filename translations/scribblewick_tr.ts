@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Vazgeç</translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>%1 Made This!</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Çıkış</translation>
+        <translation>Ç&amp;ıkış</translation>
     </message>
     <message>
         <source>Pen &amp;Colors</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick yazdıramadı: %1.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick’i sana sunan…</translation>
+        <translation>Scribblewick’i yapan…</translation>
     </message>
     <message>
         <source>OK</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>it leads to %1, which is a folder</source>
-        <translation>%1 yerine gidiyor, o da bir klasör</translation>
+        <translation>%1 konumuna gidiyor, o da bir klasör</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>it leads to %1, which is not a regular file</source>
-        <translation>%1 yerine gidiyor, o da normal bir dosya değil</translation>
+        <translation>%1 konumuna gidiyor, o da normal bir dosya değil</translation>
     </message>
     <message>
         <source>there is no clipboard</source>

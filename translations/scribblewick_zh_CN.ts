@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>好的</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>放笔(&amp;P)</translation>
+        <translation>笔的位置(&amp;P)</translation>
     </message>
     <message>
         <source>Random</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scribblewick 没能打印：%1。</translation>
     </message>
 </context>
 <context>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>送你 Scribblewick 的是……</translation>
+        <translation>做出 Scribblewick 的是……</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>好的</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Version 1.2</source>

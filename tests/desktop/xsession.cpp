@@ -15,13 +15,15 @@ XSession::XSession(int depth) {
     QFile::setPermissions(home_.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     // Xvfb picks a free display itself and names it once it accepts clients: no race with
-    // other test programs starting servers at the same time.
+    // other test programs starting servers at the same time. It keeps its keyboard layout
+    // (setxkbmap) when the last client goes, not starting afresh.
     server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     server_.setProcessEnvironment(environment()); // its shader cache goes in our home too
     server_.start(QStringLiteral("Xvfb"),
                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                    QStringLiteral("0"), QStringLiteral("1024x768x%1").arg(depth),
-                   QStringLiteral("-br"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                   QStringLiteral("-br"), QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
+                   QStringLiteral("tcp")});
     if (!server_.waitForStarted(5000)) return;
     QByteArray number;
     const QDeadlineTimer deadline(20000);

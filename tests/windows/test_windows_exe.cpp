@@ -201,20 +201,24 @@ private slots:
         QVERIFY(QDir(out.path()).entryList(QDir::Files).isEmpty());
     }
 
-    // On a Russian keyboard the key where D sits types "в": it still draws.
+    // On a Russian keyboard the key where D sits types "в": it still draws. Russian, beside
+    // English as Russian desktops have it: Wine 8 tells the keys' places only of a layout with
+    // Latin letters.
     void lettersDrawByTheirPlaceOnARussianKeyboard() {
         XSession x;
         QVERIFY(x.isRunning());
-        QVERIFY(!x.run(QStringLiteral("setxkbmap"), {QStringLiteral("ru")}).isEmpty());
+        QVERIFY(!x.run(QStringLiteral("setxkbmap"),
+                       {QStringLiteral("-layout"), QStringLiteral("us,ru")})
+                     .isEmpty());
         auto toy = start(x);
         QVERIFY2(!toy->windowId().isEmpty(), qPrintable(toy->startProblem()));
         QVERIFY(activate(x, *toy));
         QVERIFY(x.xdotool({"key", "--delay", "40", "Cyrillic_ve", "Cyrillic_ve"}));
-        const QPoint start = ClientArea.topLeft() + CanvasInner.topLeft() +
-                             QPoint(px(3788), px(2288));
-        QTRY_VERIFY_WITH_TIMEOUT(rgb(x.screenshot().pixel(start + QPoint(px(100), 0))) == 0xFFFFFF,
-                                 10000);
-        QVERIFY(rgb(x.screenshot().pixel(start + QPoint(px(100) + 1, 0))) == 0);
+        // Two steps right from the start.
+        const QPoint end =
+            ClientArea.topLeft() + CanvasInner.topLeft() + QPoint(px(3888), px(2288));
+        QTRY_VERIFY_WITH_TIMEOUT(rgb(x.screenshot().pixel(end)) == 0xFFFFFF, 10000);
+        QVERIFY(rgb(x.screenshot().pixel(end + QPoint(1, 0))) == 0);
     }
 
     void opensItsWindowsSignsAndEnds() {
