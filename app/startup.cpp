@@ -3,6 +3,9 @@
 #include "forms/artwork.h"
 #include "translations/language.h"
 #include "windows/form1.h"
+#ifdef Q_OS_WASM
+#include "web_page.h"
+#endif
 
 #include <QApplication>
 #include <QIcon>
@@ -89,7 +92,7 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     // Before any window is made: each takes its words, and its reading direction, as it is built.
-    translations::install(languages);
+    [[maybe_unused]] const QString language = translations::install(languages);
     for (const QString& message : std::as_const(startupLog))
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
     if (displayTooShallow()) {
@@ -103,7 +106,13 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(artwork::icon());
     auto& form = forms::get<Form1>();
+#ifdef Q_OS_WASM
+    web_page::prepare(form);
+#endif
     form.setVisible(true);
+#ifdef Q_OS_WASM
+    web_page::shown(form, language);
+#endif
     if (shown) shown(form);
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <memory>
 
 namespace output {
 
@@ -41,5 +42,9 @@ public:
 // Turns the page to suit the picture and draws it as large as fits, undistorted, at the
 // printable area's top-left corner. Returns "" when drawn, else why nothing was.
 QString PrintPictureToFitPage(Printer& Prn, const Picture& Pic);
+
+// The default printer (on the desktop the system's, in the browser the page's print dialog), or
+// null with the reason when there is none.
+std::unique_ptr<Printer> defaultPrinter(QString& error);
 
 } // namespace output

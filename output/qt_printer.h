@@ -35,7 +35,4 @@ private:
     QString error_;
 };
 
-// The default printer, or null with the reason when there is none.
-std::unique_ptr<Printer> defaultPrinter(QString& error);
-
 } // namespace output

@@ -14,6 +14,11 @@
 #include <QMimeData>
 #include <QSaveFile>
 
+#ifdef Q_OS_WASM
+#include <QFileDialog>
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#endif
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <unistd.h>
@@ -102,6 +107,16 @@ QString openFailure(const QSaveFile& file, const QString& path) {
 
 } // namespace
 
+QString encodeBitmap(const Picture& picture, QByteArray& bytes) {
+    if (picture.isNull() || picture.image().size().isEmpty())
+        return Saving::tr("the picture is empty");
+    QBuffer encoded(&bytes);
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "bmp");
+    if (!writer.write(picture.image())) return writer.errorString();
+    return {};
+}
+
 QString writeBitmap(const Picture& picture, const QString& path) {
     if (picture.isNull() || picture.image().size().isEmpty())
         return Saving::tr("the picture is empty");
@@ -123,11 +138,8 @@ QString writeBitmap(const Picture& picture, const QString& path) {
     const bool replacing = target.exists();
     // Encoded first, then written unbuffered: a buffered QFileDevice loses the system's reason
     // for a short write ("Unknown error" on a full disk), a direct write keeps it.
-    QBuffer encoded;
-    encoded.open(QIODevice::WriteOnly);
-    QImageWriter writer(&encoded, "bmp");
-    if (!writer.write(picture.image())) return writer.errorString();
-    const QByteArray& bytes = encoded.data();
+    QByteArray bytes;
+    if (QString error = encodeBitmap(picture, bytes); !error.isEmpty()) return error;
     QSaveFile file(target.filePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return openFailure(file, target.filePath());
@@ -152,6 +164,56 @@ QString writeBitmap(const Picture& picture, const QString& path) {
     return {};
 }
 
+#ifdef Q_OS_WASM
+QString downloadBitmap(const Picture& picture, const QString& name) {
+    QByteArray bytes;
+    if (QString error = encodeBitmap(picture, bytes); !error.isEmpty()) return error;
+    QFileDialog::saveFileContent(bytes, name);
+    return {};
+}
+
+namespace {
+std::function<void(const QString&)>& clipboardRefusal() {
+    static std::function<void(const QString&)> handler;
+    return handler;
+}
+
+// Called by the page when the browser refuses the write; answered once the page's call is over.
+void clipboardRefused(const std::string& reason) {
+    const QString why = QString::fromStdString(reason);
+    if (clipboardRefusal())
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [why] { clipboardRefusal()(why); },
+            Qt::QueuedConnection);
+}
+} // namespace
+
+EMSCRIPTEN_BINDINGS(scribblewick_clipboard) {
+    emscripten::function("scribblewickClipboardRefused", &clipboardRefused);
+}
+
+void onClipboardRefused(std::function<void(const QString& reason)> handler) {
+    clipboardRefusal() = std::move(handler);
+}
+
+// The browser's clipboard takes a PNG through its Clipboard API; its answer comes later.
+void clearClipboard() {}
+
+QString putOnClipboard(const Picture& picture) {
+    const emscripten::val page = emscripten::val::global("scribblewick");
+    if (page.isUndefined()) return Saving::tr("there is no clipboard");
+    QByteArray png;
+    QBuffer encoded(&png);
+    encoded.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&encoded, "png").write(picture.image()))
+        return Saving::tr("the clipboard did not take the picture");
+    page.call<void>("copy",
+                    emscripten::val(emscripten::typed_memory_view(
+                        size_t(png.size()), reinterpret_cast<const unsigned char*>(png.constData()))),
+                    emscripten::val::module_property("scribblewickClipboardRefused"));
+    return {};
+}
+#else
 void clearClipboard() {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
 }
@@ -164,5 +226,6 @@ QString putOnClipboard(const Picture& picture) {
         return Saving::tr("the clipboard did not take the picture");
     return {};
 }
+#endif
 
 } // namespace output

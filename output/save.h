@@ -2,6 +2,7 @@
 
 #include "picture.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -30,6 +31,15 @@ public:
 // permissions; through a link, the file it leads to. Anything else (a device, a pipe, a folder)
 // is refused. Returns "" on success, else the reason, naming the path.
 QString writeBitmap(const Picture& picture, const QString& path);
+// The bytes writeBitmap writes; "" on success, else why there are none.
+QString encodeBitmap(const Picture& picture, QByteArray& bytes);
+
+#ifdef Q_OS_WASM
+// Hands the BMP to the browser as a download named `name`; "" when handed over, else why not.
+QString downloadBitmap(const Picture& picture, const QString& name);
+// The browser answers a clipboard write later: a refusal comes here, with the browser's reason.
+void onClipboardRefused(std::function<void(const QString& reason)> handler);
+#endif
 
 // The system clipboard, holding the picture as a bitmap in the formats other programs paste.
 void clearClipboard();

@@ -9,6 +9,10 @@
 #include <memory>
 #include <utility>
 
+#ifdef Q_OS_WASM
+#include <emscripten/val.h>
+#endif
+
 namespace translations {
 namespace {
 
@@ -64,6 +68,17 @@ QStringList desktopLanguages() {
         if (entry == QLatin1String("POSIX")) entry = QStringLiteral("C");
         if (!entry.isEmpty()) languages << entry;
     }
+    return languages;
+#elif defined(Q_OS_WASM)
+    // The browser's list as it writes it ("de-DE"), most wanted first.
+    const emscripten::val navigator = emscripten::val::global("navigator");
+    const emscripten::val list = navigator["languages"];
+    QStringList languages;
+    const int count = list.isUndefined() ? 0 : list["length"].as<int>();
+    for (int i = 0; i < count; ++i)
+        languages << QString::fromStdString(list[i].as<std::string>());
+    if (languages.isEmpty() && navigator["language"].isString())
+        languages << QString::fromStdString(navigator["language"].as<std::string>());
     return languages;
 #else
     return QLocale::system().uiLanguages();

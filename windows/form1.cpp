@@ -133,8 +133,22 @@ Form1::Form1() {
     reportFailure = [this](const QString& title, const QString& message) {
         std::fprintf(stderr, "scribblewick: %s: %s\n", qUtf8Printable(title),
                      qUtf8Printable(message));
+#ifdef Q_OS_WASM
+        // The page may hold one waiting exec() only, and a message needs none: it stays open
+        // over the toy until closed.
+        auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+#else
         QMessageBox::warning(this, title, message);
+#endif
     };
+#ifdef Q_OS_WASM
+    output::onClipboardRefused([this](const QString& reason) {
+        reportFailure(tr("Could not copy"),
+                      tr("The picture could not be put on the clipboard: %1.").arg(reason));
+    });
+#endif
 }
 
 void Form1::fitMenuBar(int width) {
@@ -231,6 +245,16 @@ void Form1::print1_Click() {
 void Form1::save1_Click() {
     const Picture picture = captureToClipboard();
     CommonDialog1.DefaultExt = QStringLiteral(".BMP");
+#ifdef Q_OS_WASM
+    // The page has no file system a person sees: the browser downloads the picture, asking
+    // where when it is set to, under the name the dialog gives a name typed without extension.
+    const QString name = QStringLiteral("Scribblewick") + CommonDialog1.DefaultExt;
+    if (const QString error = output::downloadBitmap(picture, name); !error.isEmpty())
+        reportFailure(tr("Could not save"),
+                      tr("The picture could not be saved as \u201c%1\u201d: %2.")
+                          .arg(translations::isolated(name), error));
+    return;
+#endif
     //: The one file type of the save dialog: keep "(*.bmp)" as it is.
     CommonDialog1.Filter = tr("Bitmap Image (*.bmp)") + QStringLiteral("|*.bmp");
     if (CommonDialog1.InitDir.isEmpty()) {

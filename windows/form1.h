@@ -4,7 +4,7 @@
 #include "forms/forms.h"
 #include "output/capture.h"
 #include "output/picture.h"
-#include "output/qt_printer.h"
+#include "output/printer.h"
 #include "output/save.h"
 
 #include <QCoreApplication>

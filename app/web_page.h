@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class Form1;
+
+// The page around the toy in a browser: its canvas takes the main window's size, its language
+// and reading direction the toy's; it hears of the first frame and of the end.
+namespace web_page {
+
+// Before the window is shown: no frame of its own, at the canvas's corner.
+void prepare(Form1& form);
+// Once it is shown; `language` as the catalogue is named ("pt_BR"), "" for English.
+void shown(Form1& form, const QString& language);
+
+} // namespace web_page
