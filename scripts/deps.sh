@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a step needs, and nothing when they are all present.
-# Usage: scripts/deps.sh run|test|package|windows|windows-qt
+# Usage: scripts/deps.sh run|test|package|windows|windows-qt|web|web-qt
 set -euo pipefail
 
 # the toy itself, on X11 and Wayland; its catalogues are built with Qt's Linguist tools and
@@ -15,7 +15,15 @@ windows_pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x8
               qt6-base-dev qt6-base-dev-tools xz-utils "${l10n_pkgs[@]}" nsis wixl osslsigncode)
 # the static Qt for it, from Debian's source
 windows_qt_pkgs=("${windows_pkgs[@]}" dpkg-dev)
-test_pkgs=(xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
+# the toy for the browser (emscripten brings clang, lld and binaryen), its compressed copies; the
+# static Qt for it from Debian's source
+web_qt_pkgs=(cmake ninja-build emscripten qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils)
+web_pkgs=("${web_qt_pkgs[@]}" "${l10n_pkgs[@]}" brotli python3)
+# the web tests: Debian's Chromium, driven by playwright-core from npm (Node 20 may come from
+# elsewhere, with its own npm)
+web_test_pkgs=(chromium)
+command -v npm >/dev/null || web_test_pkgs+=(nodejs npm)
+test_pkgs=("${web_pkgs[@]}" "${web_test_pkgs[@]}" xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
            desktop-file-utils libx11-dev clang-tidy clang-format cppcheck git
            ghostscript wine64 fonts-wine python3-pefile weston lintian appstream dpkg-dev file
            at-spi2-core python3-pyatspi dbus-daemon dbus-bin msitools openssl
@@ -28,7 +36,9 @@ case "${1:-run}" in
   package) wanted=("${package_pkgs[@]}") ;;
   windows) wanted=("${windows_pkgs[@]}") ;;
   windows-qt) wanted=("${windows_qt_pkgs[@]}") ;;
-  *) echo "usage: $0 run|test|package|windows|windows-qt" >&2; exit 2 ;;
+  web) wanted=("${web_pkgs[@]}") ;;
+  web-qt) wanted=("${web_qt_pkgs[@]}") ;;
+  *) echo "usage: $0 run|test|package|windows|windows-qt|web|web-qt" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -384,9 +384,9 @@ int main(int argc, char* argv[]) {
               save(small, QStringLiteral("icon.bmp")) &&
               save(toIndexed256(aboutPicture()), QStringLiteral("about.bmp")) &&
               writeIco(small, QStringLiteral("scribblewick.ico"));
-    // The desktop's icons, one per size a desktop asks for.
+    // The desktop's icons, one per size a desktop asks for, and the web app's 192 and 512.
     QDir().mkpath(outDir + QStringLiteral("/icons"));
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64, 128, 192, 256, 512})
         ok = ok && save(iconAt(size), QStringLiteral("icons/%1.png").arg(size));
     return ok ? 0 : 1;
 }
