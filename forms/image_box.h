@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
 // An image control: shows its picture at natural size and reports every mouse press on its
-// whole rectangle. It never takes the focus.
+// whole rectangle, again and again while the press is held. It never takes the focus.
 class ImageBox : public QWidget {
     Q_OBJECT
 
@@ -21,10 +22,22 @@ public:
     // A left press in the middle, as assistive technology asks for one.
     void press();
 
+    // Held down, a press repeats as a held key does: after the first wait, every interval.
+    static constexpr int RepeatDelayMs = 400;
+    static constexpr int RepeatIntervalMs = 60;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void reportPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
+
+    QTimer repeat_;
+    Qt::MouseButton heldButton_ = Qt::NoButton;
+    Qt::KeyboardModifiers heldModifiers_;
+    QPointF heldAt_;
     QPixmap picture_;
 };

@@ -1,5 +1,5 @@
 // Every window built in every language the toy speaks, offscreen: the menu bar on one line,
-// no text cut, labels at a readable size, access keys unique, Arabic mirrored. A
+// no text cut, labels at a readable size, access keys unique, right-to-left ones mirrored. A
 // pseudo-translation (every text a third longer and bracketed) proves that these checks catch
 // what they look for, and that no text the toy shows escapes translation.
 #include "support.h"
@@ -301,8 +301,20 @@ private slots:
                           window->font().pointSizeF());
     }
 
-    void arabicReadsRightToLeftAndTheToyStaysAsItIs() {
-        QCOMPARE(translations::install({QStringLiteral("ar-EG")}), QStringLiteral("ar"));
+    void rightToLeftLanguagesReadFromTheRightAndTheToyStaysAsItIs_data() {
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Arabic") << "ar-EG"
+                                << "ar";
+        QTest::newRow("Hebrew") << "he-IL"
+                                << "he";
+        QTest::newRow("Persian") << "fa-IR"
+                                 << "fa";
+    }
+    void rightToLeftLanguagesReadFromTheRightAndTheToyStaysAsItIs() {
+        QFETCH(QString, wanted);
+        QFETCH(QString, language);
+        QCOMPARE(translations::install({wanted}), language);
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         const QList<QWidget*> windows = openEveryWindow();
         auto& form = *static_cast<Form1*>(windows[0]);

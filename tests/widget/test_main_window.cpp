@@ -183,11 +183,18 @@ private slots:
         QCOMPARE(form.Pen.XPos, 3788);
         QTest::mouseClick(form.Image5, Qt::LeftButton, {}, QPoint(0, 31));
         QCOMPARE(form.Pen.YPos, 2288);
-        // A held button does not repeat.
+        // A press shorter than a held key's first wait moves one step; held, it goes on,
+        // and stops where the button comes up.
         QTest::mousePress(form.Image3, Qt::LeftButton);
-        QTest::qWait(100);
+        QTest::qWait(ImageBox::RepeatDelayMs / 4);
         QTest::mouseRelease(form.Image3, Qt::LeftButton);
         QCOMPARE(form.Pen.XPos, 3838);
+        QTest::mousePress(form.Image3, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(form.Pen.XPos >= 3838 + 3 * 50, 5000);
+        QTest::mouseRelease(form.Image3, Qt::LeftButton);
+        const int released = form.Pen.XPos;
+        QTest::qWait(ImageBox::RepeatIntervalMs * 3);
+        QCOMPARE(form.Pen.XPos, released);
     }
 
     void strokesSurviveMinimising() {
