@@ -32,7 +32,7 @@ const char* programName = nullptr;
 
 // On X11 and Wayland desktops a window needs a display server; without one Qt would abort.
 bool displayExpected() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -105,6 +105,9 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
 
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(artwork::icon());
+#ifdef Q_OS_WASM
+    web_page::beforeWindows();
+#endif
     auto& form = forms::get<Form1>();
 #ifdef Q_OS_WASM
     web_page::prepare(form);

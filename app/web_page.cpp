@@ -1,10 +1,15 @@
 #include "web_page.h"
 
+#include "forms/forms.h"
 #include "forms/picture_box.h"
 #include "windows/form1.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <emscripten/val.h>
 
@@ -13,6 +18,10 @@ namespace {
 
 emscripten::val page() {
     return emscripten::val::global("scribblewick");
+}
+
+void tellPage(const char* call) {
+    if (!page().isUndefined()) page().call<void>(call);
 }
 
 // Tells the page once the canvas has painted: the paint pass is done when the loop turns again.
@@ -25,9 +34,7 @@ public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            QTimer::singleShot(0, this, [] {
-                if (!page().isUndefined()) page().call<void>("firstFrame");
-            });
+            QTimer::singleShot(0, this, [] { tellPage("firstFrame"); });
         }
         return false;
     }
@@ -36,26 +43,75 @@ private:
     bool seen_ = false;
 };
 
+// The page's screen starts where the canvas lies on the page, not at 0, 0: the main window
+// sits at its corner, and the other windows keep their designed places relative to it (those
+// with none are centred over it), as on the desktop.
+class Placement : public QObject {
+public:
+    Placement(Form1& form, QPoint designed)
+        : QObject(&form)
+        , form_(form)
+        , designed_(designed) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show) return false;
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (!window || !window->isWindow() || window == &form_ ||
+            !dynamic_cast<forms::Form*>(window) || window->property(Placed).toBool())
+            return false;
+        window->setProperty(Placed, true);
+        if (window->testAttribute(Qt::WA_Moved)) {
+            window->setGeometry(
+                QRect(form_.geometry().topLeft() + window->geometry().topLeft() - designed_,
+                      window->size()));
+        } else {
+            QRect frame = window->frameGeometry();
+            frame.moveCenter(form_.frameGeometry().center());
+            window->move(frame.topLeft());
+        }
+        return false;
+    }
+
+private:
+    static constexpr const char* Placed = "scribblewickPlaced";
+    Form1& form_;
+    QPoint designed_;
+};
+
+QPoint screenCorner(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().topLeft() : QPoint();
+}
+
 } // namespace
 
+void beforeWindows() {
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+}
+
 void prepare(Form1& form) {
-    // The page is the frame: its title names the toy.
-    form.setWindowFlag(Qt::FramelessWindowHint, true);
-    form.move(0, 0);
+    // The page is the frame: its title names the toy. (Qt's wasm windows draw a title bar for
+    // the title hint even when frameless.)
+    form.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    new Placement(form, form.geometry().topLeft());
+    form.move(screenCorner(form));
 }
 
 void shown(Form1& form, const QString& language) {
     emscripten::val html = emscripten::val::global("document")["documentElement"];
-    const QString tag = language.isEmpty() ? QStringLiteral("en") : QString(language).replace(
-                                                                        QLatin1Char('_'),
-                                                                        QLatin1Char('-'));
+    const QString tag = language.isEmpty()
+                            ? QStringLiteral("en")
+                            : QString(language).replace(QLatin1Char('_'), QLatin1Char('-'));
     html.set("lang", tag.toStdString());
     html.set("dir",
              std::string(QGuiApplication::layoutDirection() == Qt::RightToLeft ? "rtl" : "ltr"));
     new FirstFrame(*form.Picture1);
-    QObject::connect(&form, &QObject::destroyed, [] {
-        if (!page().isUndefined()) page().call<void>("ended");
-    });
+    QObject::connect(&form, &QObject::destroyed, [] { tellPage("ended"); });
+    // The canvas moves on the page when the page lays itself out anew.
+    if (QScreen* screen = form.screen())
+        QObject::connect(screen, &QScreen::geometryChanged, &form,
+                         [&form](const QRect& geometry) { form.move(geometry.topLeft()); });
     if (!page().isUndefined())
         page().call<void>("fit", form.frameGeometry().width(), form.frameGeometry().height());
 }

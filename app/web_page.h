@@ -8,6 +8,9 @@ class Form1;
 // and reading direction the toy's; it hears of the first frame and of the end.
 namespace web_page {
 
+// Before any window is made: the desktop's interface font (Qt's page default is larger, and the
+// menu bar would not fit on one line).
+void beforeWindows();
 // Before the window is shown: no frame of its own, at the canvas's corner.
 void prepare(Form1& form);
 // Once it is shown; `language` as the catalogue is named ("pt_BR"), "" for English.

@@ -4,6 +4,7 @@
 #include "support.h"
 
 #include "forms/image_box.h"
+#include "output/qt_printer.h"
 #include "output/save_dialog.h"
 #include "windows/dialog1.h"
 #include "windows/form2.h"

@@ -1,0 +1,303 @@
+// The toy's page in Debian's Chromium, driven by playwright-core: served on 127.0.0.1 by this
+// test, one browser session per language, the English one checking the toy through and through.
+// Usage: node test_web.js WEB-DIR ASSETS-DIR WORK-DIR
+"use strict";
+const {chromium} = require("playwright-core");
+const {spawn} = require("child_process");
+const fs = require("fs");
+const net = require("net");
+const path = require("path");
+
+const [webDir, assetsDir, workDir] = process.argv.slice(2);
+const flags = ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+               "--ignore-gpu-blocklist", "--disable-gpu-sandbox",
+               "--disable-background-networking", "--disable-component-update", "--disable-sync",
+               "--no-first-run", "--disable-quic"];
+const White = 0xffffff;
+const px = (twips) => Math.floor((twips + 7) / 15); // as the desktop tests convert
+const canvasInner = {x: 50, y: 50}; // inside the canvas's border, in the client area
+const clientHeight = 439;
+let failures = 0;
+
+function check(ok, what) {
+  console.log((ok ? "ok   " : "FAIL ") + what);
+  if (!ok) failures++;
+}
+
+async function until(what, probe, timeout = 20000) {
+  const end = Date.now() + timeout;
+  for (;;) {
+    const value = await probe();
+    if (value) return value;
+    if (Date.now() > end) throw new Error("timed out waiting for " + what);
+    await new Promise((r) => setTimeout(r, 100));
+  }
+}
+
+function freePort() {
+  return new Promise((resolve) => {
+    const s = net.createServer().listen(0, "127.0.0.1", () => {
+      const {port} = s.address();
+      s.close(() => resolve(port));
+    });
+  });
+}
+
+async function serve() {
+  const port = await freePort();
+  const server = spawn("python3", ["-m", "http.server", String(port), "--bind", "127.0.0.1",
+                                   "--directory", webDir], {stdio: "ignore"});
+  const url = `http://127.0.0.1:${port}/`;
+  await until("the server", () => fetch(url).then((r) => r.ok, () => false));
+  return {url, stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
+}
+
+// The canvas as the screen shows it, decoded in the page: pixels at device-pixel points.
+async function shoot(page) {
+  const png = await page.locator("#qtcanvas canvas").screenshot();
+  return {png, rgb: await page.evaluate(decodeInPage, png.toString("base64"))};
+}
+async function decodeInPage(base64) {
+  const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  const bitmap = await createImageBitmap(new Blob([bytes]));
+  const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
+  c.drawImage(bitmap, 0, 0);
+  const d = c.getImageData(0, 0, bitmap.width, bitmap.height).data;
+  const rgb = [];
+  for (let i = 0; i < d.length; i += 4) rgb.push((d[i] << 16) | (d[i + 1] << 8) | d[i + 2]);
+  return {width: bitmap.width, height: bitmap.height, rgb};
+}
+const at = (shot, x, y) => shot.rgb.rgb[y * shot.rgb.width + x];
+
+// Whether `probe` comes true in time, as a check's result.
+const comes = (what, probe, timeout) => until(what, probe, timeout).then(() => true, (e) => {
+  console.log("  " + e.message);
+  return false;
+});
+
+async function started(page) {
+  await until("the first frame", () => page.evaluate(
+    () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000);
+}
+
+async function launch(name, options) {
+  const profile = path.join(workDir, "profile-" + name);
+  fs.rmSync(profile, {recursive: true, force: true});
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: "/usr/bin/chromium", headless: true, args: flags, acceptDownloads: true,
+    ...options});
+  const page = context.pages()[0] || await context.newPage();
+  page.on("console", (m) => { if (m.type() === "error") console.log("  page: " + m.text()); });
+  return {context, page};
+}
+
+// The client area's origin on the canvas: under the menu bar, which is the rest.
+async function clientTop(page) {
+  const box = await page.locator("#qtcanvas canvas").boundingBox();
+  return Math.round(box.height) - clientHeight;
+}
+
+async function drawsAndSaves(page, server) {
+  const top = await clientTop(page);
+  const point = (x, y) => [canvasInner.x + x, top + canvasInner.y + y];
+  const row = px(2288);
+  let shot = await shoot(page);
+
+  // The frame's top rows are the background picture's, to the pixel.
+  const background = await page.evaluate(decodeInPage,
+    fs.readFileSync(path.join(assetsDir, "background.bmp")).toString("base64"));
+  let differing = 0;
+  for (let y = 0; y < 10; y++)
+    for (let x = 0; x < 599; x++)
+      if (at(shot, x, top + y) !== background.rgb[y * background.width + x]) differing++;
+  check(differing === 0, `the frame's top rows are the background picture (${differing} differ)`);
+
+  // Five "d": white from the start five steps right, nothing beyond; a knob click one more.
+  await page.locator("#qtcanvas canvas").focus();
+  await page.keyboard.type("ddddd", {delay: 30});
+  await until("the line", async () => at(shot = await shoot(page), ...point(px(4038), row)) === White);
+  let line = true;
+  for (let x = px(3788); x <= px(4038); x++) line = line && at(shot, ...point(x, row)) === White;
+  check(line && at(shot, ...point(px(3788) - 1, row)) !== White &&
+        at(shot, ...point(px(4038) + 1, row)) !== White, "five d draw five steps right");
+  const box = await page.locator("#qtcanvas canvas").boundingBox();
+  const knob = {x: box.x + 80 + 16, y: box.y + top + 364 + 32}; // the left knob's right half
+  await page.mouse.click(knob.x, knob.y);
+  await until("the knob's step", async () => at(shot = await shoot(page), ...point(px(4088), row)) === White);
+  check(at(shot, ...point(px(4088) + 1, row)) !== White, "a click on a knob half draws one step");
+  await page.mouse.move(knob.x, knob.y);
+  await page.mouse.down();
+  check(await comes("the held knob", async () => at(await shoot(page), ...point(px(4338), row)) === White),
+        "a knob half held down goes on turning");
+  await page.mouse.up();
+
+  // The toy's shortcuts reach the toy, not the browser.
+  await page.evaluate(() => {
+    window.seenKeys = {};
+    addEventListener("keydown", (e) => {
+      if (!["Control", "Alt", "Shift"].includes(e.key) && (e.ctrlKey || e.altKey || /^F\d/.test(e.key)))
+        window.seenKeys[(e.ctrlKey ? "Ctrl+" : e.altKey ? "Alt+" : "") + e.key] = e.defaultPrevented;
+    });
+  });
+  const downloaded = page.waitForEvent("download");
+  await page.keyboard.press("Control+s");
+  const download = await downloaded;
+  const saved = fs.readFileSync(await download.path());
+  check(download.suggestedFilename() === "Scribblewick.BMP",
+        `Ctrl+S downloads ${download.suggestedFilename()}`);
+  const width = saved.readInt32LE(18), height = saved.readInt32LE(22);
+  const bits = saved.readUInt16LE(28), offset = saved.readUInt32LE(10);
+  shot = await shoot(page);
+  differing = 0;
+  const stride = Math.ceil(width * 3 / 4) * 4;
+  for (let y = 0; y < height && bits === 24; y++)
+    for (let x = 0; x < width; x++) {
+      const i = offset + (height - 1 - y) * stride + x * 3;
+      if (((saved[i + 2] << 16) | (saved[i + 1] << 8) | saved[i]) !== at(shot, x, top + y))
+        differing++;
+    }
+  check(saved.toString("latin1", 0, 2) === "BM" && width === 599 && height === clientHeight &&
+        bits === 24 && differing === 0,
+        `the BMP (${width} x ${height}, ${bits} bits) is the picture on the canvas (${differing} differ)`);
+  const copied = await until("the clipboard", () => page.evaluate(async () => {
+    const items = await navigator.clipboard.read();
+    if (!items.length || !items[0].types.includes("image/png")) return null;
+    const b = await createImageBitmap(await items[0].getType("image/png"));
+    return b.width + "x" + b.height;
+  }).catch(() => null));
+  check(copied === "599x439", "the picture is on the clipboard as PNG");
+
+  await page.keyboard.press("Control+p");
+  const printed = await until("the print frame", () => page.evaluate(() => {
+    const frame = document.getElementById("scribblewick-print");
+    const img = frame && frame.contentDocument.querySelector("img");
+    return img && img.complete && img.naturalWidth > 0 &&
+      {natural: img.naturalWidth + "x" + img.naturalHeight, width: parseFloat(img.style.width),
+       height: parseFloat(img.style.height), left: img.style.left, top: img.style.top,
+       page: frame.contentDocument.querySelector("style").textContent.match(/size:([^;]*)/)[1]};
+  }));
+  // 599 x 439 on landscape A4 within 10 mm margins (277 x 190 mm): as high as the printable
+  // area, at its top-left corner.
+  check(printed.natural === "599x439" && printed.page === "A4 landscape" &&
+        Math.abs(printed.height - 190) < 0.01 && Math.abs(printed.width - 190 * 599 / 439) < 0.05 &&
+        parseFloat(printed.left) === 10 && parseFloat(printed.top) === 10,
+        "Ctrl+P prints the picture alone, fitted as on the desktop: " + JSON.stringify(printed));
+
+  // Keys the browser has its own use for (save, print, reload, close, menus) are the toy's.
+  for (const key of ["F4", "F5", "F7", "Control+r", "Control+w", "Alt+f", "Escape"])
+    await page.keyboard.press(key);
+  const seen = await page.evaluate(() => window.seenKeys);
+  const passed = Object.entries(seen).filter(([, prevented]) => !prevented).map(([k]) => k);
+  check(Object.keys(seen).length === 8 && passed.length === 0,
+        "the toy's shortcuts are kept from the browser (passed on: " + passed.join(" ") + ")");
+
+  // F1 and F2 open their windows over the toy; a click on the drawing screen brings it back.
+  const backToToy = () => page.mouse.click(box.x + canvasInner.x + 490, box.y + top + 340);
+  for (const [key, what] of [["F1", "the How-to window"], ["F2", "the About window"]]) {
+    const before = (await shoot(page)).rgb.rgb;
+    await page.keyboard.press(key);
+    check(await comes(what, async () => {
+      const now = (await shoot(page)).rgb.rgb;
+      return now.filter((v, i) => v !== before[i]).length > 5000;
+    }), `${key} opens ${what}`);
+    await backToToy();
+  }
+  await page.screenshot({path: path.join(workDir, "web-windows.png")});
+
+  // The name dialog signs the drawing: the signature line was empty red.
+  const label = {x: 16, y: top + 16, w: 560, h: 16};
+  const inked = (s) => {
+    let n = 0;
+    for (let y = label.y; y < label.y + label.h; y++)
+      for (let x = label.x; x < label.x + label.w; x++) if (at(s, x, y) !== 0xff0000) n++;
+    return n;
+  };
+  const unsigned = inked(await shoot(page));
+  // Alt+M opens "More Fun", Return chooses its one entry; the dialog lies where it lies over the
+  // toy on the desktop (client 116, 166), its OK button at 264, 12.
+  await page.keyboard.press("Alt+m");
+  await page.keyboard.press("Enter");
+  await page.keyboard.type("Ada", {delay: 30});
+  await page.mouse.click(box.x + 116 + 264, box.y + top + 166 + 12);
+  check(await comes("the signature", async () => inked(await shoot(page)) > unsigned + 50),
+        "the name dialog signs the drawing");
+  await page.screenshot({path: path.join(workDir, "web-signed.png")});
+
+  // Offline: the service worker keeps the page; the server goes, a reload still starts it.
+  await until("the service worker", () => page.evaluate(
+    () => navigator.serviceWorker.controller !== null ||
+          navigator.serviceWorker.ready.then(() => caches.keys()).then((k) => k.length > 0)));
+  await server.stop();
+  await page.reload();
+  check(await comes("the first frame offline", () => page.evaluate(
+          () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000),
+        "with the server gone a reload starts the toy");
+
+  // Exit ends it in the page; "Play again" starts it afresh.
+  await page.locator("#qtcanvas canvas").focus();
+  await page.keyboard.press("Control+x");
+  await page.locator("#ended").waitFor({state: "visible"});
+  await page.click("#again");
+  await started(page);
+  check(await page.locator("#qtcanvas canvas").isVisible(), "Ctrl+X ends the toy, Play again starts it");
+}
+
+async function main() {
+  fs.mkdirSync(workDir, {recursive: true});
+  const server = await serve();
+  const desktop = {viewport: {width: 900, height: 700}, deviceScaleFactor: 1};
+  const phone = {viewport: {width: 390, height: 844}, deviceScaleFactor: 2, isMobile: true,
+                 hasTouch: true};
+  // Each language's menu bar is compared with the English one of the same screen.
+  const sessions = [
+    {name: "en", locale: "en-US", screen: desktop, lang: "en", dir: "ltr", everything: true},
+    {name: "de", locale: "de-DE", screen: desktop, lang: "de", dir: "ltr", unlike: "en"},
+    {name: "en-phone", locale: "en-GB", screen: phone, lang: "en", dir: "ltr"},
+    {name: "ar-phone", locale: "ar-EG", screen: phone, lang: "ar", dir: "rtl", unlike: "en-phone"},
+  ];
+  const menuBars = {};
+  try {
+    for (const session of sessions) {
+      const {name, screen} = session;
+      const {context, page} = await launch(name, {locale: session.locale, ...screen});
+      try {
+        if (session.everything)
+          await context.grantPermissions(["clipboard-read", "clipboard-write"]);
+        await page.goto(server.url);
+        await started(page);
+        const html = await page.evaluate(() => ({
+          lang: document.documentElement.lang, dir: document.documentElement.dir,
+          css: document.querySelector("#qtcanvas canvas").getBoundingClientRect().width,
+          device: document.querySelector("#qtcanvas canvas").width,
+          ratio: devicePixelRatio * visualViewport.scale,
+          scroll: document.documentElement.scrollWidth > innerWidth}));
+        check(html.lang === session.lang && html.dir === session.dir,
+              `${name}: <html lang="${html.lang}" dir="${html.dir}">`);
+        // Qt draws at the screen's pixels: the device's ratio times the page's zoom.
+        check(Math.round(html.css) === 599 && Math.abs(html.device - 599 * html.ratio) < 1 &&
+              !html.scroll, `${name}: the canvas is the window, ${html.device} device pixels ` +
+              `at ratio ${html.ratio}, no sideways scrolling`);
+        const shot = await shoot(page);
+        fs.writeFileSync(path.join(workDir, `web-${name}.png`), await page.screenshot());
+        const rows = (await clientTop(page)) * screen.deviceScaleFactor;
+        menuBars[name] = shot.rgb.rgb.slice(0, rows * shot.rgb.width);
+        if (session.unlike) {
+          const english = menuBars[session.unlike];
+          check(english.length !== menuBars[name].length ||
+                english.some((v, i) => v !== menuBars[name][i]),
+                `${name}: the menu bar is not the English one`);
+        }
+        if (session.everything) await drawsAndSaves(page, server);
+      } finally {
+        await context.close();
+      }
+      if (session.everything) Object.assign(server, await serve());
+    }
+  } finally {
+    await server.stop().catch(() => {});
+  }
+  console.log(failures ? `${failures} failed` : "all passed");
+  process.exit(failures ? 1 : 0);
+}
+
+main().catch((error) => { console.error(error); process.exit(1); });

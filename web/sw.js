@@ -1,0 +1,22 @@
+// Keeps every file of the folder, so the toy starts offline after its first visit. A new
+// version of the toy is a new cache: the old one goes when the new one is in place.
+"use strict";
+const cache = "scribblewick-@VERSION@";
+const files = [@FILES@];
+
+self.addEventListener("install", (event) => {
+  event.waitUntil(caches.open(cache).then((c) => c.addAll(files)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener("activate", (event) => {
+  event.waitUntil(caches.keys()
+    .then((names) => Promise.all(names.filter((n) => n !== cache).map((n) => caches.delete(n))))
+    .then(() => self.clients.claim()));
+});
+
+self.addEventListener("fetch", (event) => {
+  if (event.request.method !== "GET") return;
+  event.respondWith(caches.open(cache)
+    .then((c) => c.match(event.request, {ignoreSearch: true}))
+    .then((kept) => kept || fetch(event.request)));
+});
