@@ -183,8 +183,7 @@ void clipboardRefused(const std::string& reason) {
     const QString why = QString::fromStdString(reason);
     if (clipboardRefusal())
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [why] { clipboardRefusal()(why); },
-            Qt::QueuedConnection);
+            QCoreApplication::instance(), [why] { clipboardRefusal()(why); }, Qt::QueuedConnection);
 }
 } // namespace
 
@@ -207,10 +206,11 @@ QString putOnClipboard(const Picture& picture) {
     encoded.open(QIODevice::WriteOnly);
     if (!QImageWriter(&encoded, "png").write(picture.image()))
         return Saving::tr("the clipboard did not take the picture");
-    page.call<void>("copy",
-                    emscripten::val(emscripten::typed_memory_view(
-                        size_t(png.size()), reinterpret_cast<const unsigned char*>(png.constData()))),
-                    emscripten::val::module_property("scribblewickClipboardRefused"));
+    page.call<void>(
+        "copy",
+        emscripten::val(emscripten::typed_memory_view(
+            size_t(png.size()), reinterpret_cast<const unsigned char*>(png.constData()))),
+        emscripten::val::module_property("scribblewickClipboardRefused"));
     return {};
 }
 #else

@@ -66,15 +66,14 @@ bool WebPrinter::EndDoc() {
         "print",
         emscripten::val(emscripten::typed_memory_view(
             size_t(png_.size()), reinterpret_cast<const unsigned char*>(png_.constData()))),
-        orientation_ == Landscape, mm(Margin + box_.x()), mm(Margin + box_.y()),
-        mm(box_.width()), mm(box_.height()));
+        orientation_ == Landscape, mm(Margin + box_.x()), mm(Margin + box_.y()), mm(box_.width()),
+        mm(box_.height()));
     error_ = QString::fromStdString(refused);
     return error_.isEmpty();
 }
 
 QString WebPrinter::name() const {
-    return QString::fromStdString(
-        emscripten::val::global("location")["host"].as<std::string>());
+    return QString::fromStdString(emscripten::val::global("location")["host"].as<std::string>());
 }
 
 std::unique_ptr<Printer> defaultPrinter(QString&) {
