@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <functional>
 
-// An image control: shows its picture at natural size and reports every mouse press on its
-// whole rectangle. It never takes the focus.
+// An image control: shows its picture at its natural size in points and reports every mouse press
+// on its whole rectangle. It never takes the focus.
 class ImageBox : public QWidget {
     Q_OBJECT
 
@@ -13,7 +13,10 @@ public:
     explicit ImageBox(QWidget* parent = nullptr);
 
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    // The embedded artwork `name`, shown as drawn for the ratio of the screen it is on.
+    void setArtwork(const QString& name);
+    // What it shows at its current device pixel ratio.
+    const QPixmap& picture() const;
 
     std::function<void(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y)>
         MouseDown;
@@ -26,5 +29,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QString artwork_;
+    mutable QPixmap picture_;
+    mutable qreal pictureRatio_ = 0;
 };
