@@ -1,5 +1,6 @@
 #include "image_box.h"
 
+#include "artwork.h"
 #include "units.h"
 
 #include <QMouseEvent>
@@ -16,14 +17,31 @@ ImageBox::ImageBox(QWidget* parent)
 }
 
 void ImageBox::setPicture(const QPixmap& picture) {
+    artwork_.clear();
     picture_ = picture;
     update();
 }
 
+void ImageBox::setArtwork(const QString& name) {
+    artwork_ = name;
+    pictureRatio_ = 0;
+    update();
+}
+
+const QPixmap& ImageBox::picture() const {
+    // Chosen when painted: a window moved to a screen of another ratio is repainted whole.
+    const qreal ratio = devicePixelRatioF();
+    if (!artwork_.isEmpty() && ratio != pictureRatio_) {
+        picture_ = artwork::pixmap(artwork_, ratio);
+        pictureRatio_ = ratio;
+    }
+    return picture_;
+}
+
 void ImageBox::paintEvent(QPaintEvent*) {
-    // Natural size, never smoothed: at a device pixel ratio above 1 pixels just grow.
+    // Natural size, never smoothed: a picture without pixels enough for the screen just grows.
     QPainter painter(this);
-    painter.drawPixmap(QRect(QPoint(0, 0), picture_.size()), picture_);
+    painter.drawPixmap(QPointF(0, 0), picture());
 }
 
 void ImageBox::reportPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
-// An image control: shows its picture at natural size and reports every mouse press on its
-// whole rectangle, again and again while the press is held. It never takes the focus.
+// An image control: shows its picture at its natural size in points and reports every mouse press
+// on its whole rectangle, again and again while the press is held. It never takes the focus.
 class ImageBox : public QWidget {
     Q_OBJECT
 
@@ -14,7 +14,10 @@ public:
     explicit ImageBox(QWidget* parent = nullptr);
 
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    // The embedded artwork `name`, shown as drawn for the ratio of the screen it is on.
+    void setArtwork(const QString& name);
+    // What it shows at its current device pixel ratio.
+    const QPixmap& picture() const;
 
     std::function<void(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y)>
         MouseDown;
@@ -39,5 +42,7 @@ private:
     Qt::MouseButton heldButton_ = Qt::NoButton;
     Qt::KeyboardModifiers heldModifiers_;
     QPointF heldAt_;
-    QPixmap picture_;
+    QString artwork_;
+    mutable QPixmap picture_;
+    mutable qreal pictureRatio_ = 0;
 };

@@ -74,10 +74,11 @@ QWidget* make(QWidget& parent, const Control& c, const char* context) {
     case Kind::Image: {
         auto* image = new ImageBox(&parent);
         const QString picture = QString::fromUtf8(c.picture);
-        // The main window's pictures are embedded pre-decoded; others are image files.
-        image->setPicture(picture.startsWith(QLatin1Char(':'))
-                              ? QPixmap(picture)
-                              : QPixmap::fromImage(artwork::picture(picture)));
+        // The main window's pictures are embedded artwork; others are image files.
+        if (picture.startsWith(QLatin1Char(':')))
+            image->setPicture(QPixmap(picture));
+        else
+            image->setArtwork(picture);
         return image;
     }
     case Kind::Canvas: {

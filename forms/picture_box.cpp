@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent) {
@@ -106,7 +108,7 @@ std::int16_t windowsKeyCode(int key) {
 // key at the place of "a" types "q".
 struct KeyPlace {
     quint32 scanCode;
-    char letter;
+    char letter; // cppcheck-suppress unusedStructMember ; read through find_if
 };
 #ifdef Q_OS_WIN
 constexpr KeyPlace MovePlaces[] = {{0x1E, 'a'}, {0x20, 'd'}, {0x11, 'w'}, {0x2D, 'x'}};
@@ -122,9 +124,10 @@ std::int16_t keyAscii(const QKeyEvent& event) {
     if (drawing::keyAction(typed) != drawing::KeyAction::None || character.isUpper() ||
         (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return typed;
-    for (const KeyPlace& place : MovePlaces)
-        if (event.nativeScanCode() == place.scanCode) return place.letter;
-    return typed;
+    const auto* place =
+        std::find_if(std::begin(MovePlaces), std::end(MovePlaces),
+                     [&](const KeyPlace& p) { return p.scanCode == event.nativeScanCode(); });
+    return place == std::end(MovePlaces) ? typed : place->letter;
 }
 
 } // namespace

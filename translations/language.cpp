@@ -112,7 +112,7 @@ QString install(const QStringList& languages) {
             QCoreApplication::removeTranslator(installed->get());
             installed->reset();
         }
-    const QString chosen = choose(languages);
+    QString chosen = choose(languages);
     QLocale::setDefault(chosen.isEmpty() ? QLocale::system() : QLocale(chosen));
     if (chosen.isEmpty()) return {};
     // Qt's words first, ours over them: a translator installed later is asked first.

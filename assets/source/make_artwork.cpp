@@ -1,5 +1,6 @@
 // Draws the toy's artwork and writes it into the folder given on the command line.
 // Run through scripts/make-artwork; the results are committed beside this file's folder.
+#include <QBuffer>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -48,17 +52,14 @@ void bevel(QPainter& p, const QRectF& outer, qreal radius, qreal width, const QC
                       radius - width / 2);
 }
 
+// Filled rather than stroked, so that each row stays whole device pixels at every scale.
 void groove(QPainter& p, int y, int x1, int x2) {
-    p.setPen(DarkRed);
-    p.drawLine(x1, y, x2, y);
-    p.setPen(LightRed);
-    p.drawLine(x1, y + 1, x2, y + 1);
+    p.fillRect(QRect(x1, y, x2 - x1 + 1, 1), DarkRed);
+    p.fillRect(QRect(x1, y + 1, x2 - x1 + 1, 1), LightRed);
 }
 
-QImage background() {
-    QImage image(600, 440, QImage::Format_RGB32);
-    image.fill(QColor(70, 0, 0));
-    QPainter p(&image);
+// The toy's frame in its 600 x 440 points, on whatever the painter's transform maps them to.
+void paintBackground(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
 
     // The toy's body: a raised red frame with rounded corners.
@@ -94,6 +95,15 @@ QImage background() {
     p.setPen(QPen(QColor(150, 80, 0), 0.6));
     p.setBrush(Yellow);
     p.drawPath(name);
+}
+
+// Device pixels a point: the same drawing at 1, 2 or 3 for screens of that pixel ratio.
+QImage background(int scale) {
+    QImage image(600 * scale, 440 * scale, QImage::Format_RGB32);
+    image.fill(QColor(70, 0, 0));
+    QPainter p(&image);
+    p.scale(scale, scale);
+    paintBackground(p);
     return image;
 }
 
@@ -122,10 +132,7 @@ void arrow(QPainter& p, QPointF centre, int dx, int dy) {
 }
 
 // The whole 64 x 64 knob, split into two halves along x (vertical cut) or y.
-QImage knob(bool verticalCut, int firstDx, int firstDy) {
-    QImage image(64, 64, QImage::Format_RGB32);
-    image.fill(Red);
-    QPainter p(&image);
+void paintKnob(QPainter& p, bool verticalCut, int firstDx, int firstDy) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(DarkRed);
@@ -148,6 +155,14 @@ QImage knob(bool verticalCut, int firstDx, int firstDy) {
         arrow(p, QPointF(32, 17), firstDx, firstDy);
         arrow(p, QPointF(32, 47), -firstDx, -firstDy);
     }
+}
+
+QImage knob(bool verticalCut, int firstDx, int firstDy, int scale) {
+    QImage image(64 * scale, 64 * scale, QImage::Format_RGB32);
+    image.fill(Red);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    paintKnob(p, verticalCut, firstDx, firstDy);
     return image;
 }
 
@@ -331,20 +346,22 @@ QImage icon() {
     return toIndexed256(image);
 }
 
-// A one-image .ico holding the 8-bit icon as a device-independent bitmap.
-bool writeIco(const QImage& indexed, const QString& name) {
-    QFile file(outDir + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+// One image of an .ico: its directory fields and its data.
+struct IcoImage {
+    int size;
+    int bits;
+    QByteArray data;
+};
+
+// The 8-bit icon as a device-independent bitmap with its 256-colour table.
+IcoImage indexedIcoImage(const QImage& indexed) {
     const int w = indexed.width();
     const int h = indexed.height();
     const int rowBytes = (w + 3) / 4 * 4;
     const int maskBytes = (w + 31) / 32 * 4;
-    const quint32 size = 40 + 256 * 4 + rowBytes * h + maskBytes * h;
-    QDataStream out(&file);
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    out << quint16(0) << quint16(1) << quint16(1);
-    out << quint8(w) << quint8(h) << quint8(0) << quint8(0) << quint16(1) << quint16(8) << size
-        << quint32(22);
     out << quint32(40) << qint32(w) << qint32(h * 2) << quint16(1) << quint16(8) << quint32(0)
         << quint32(rowBytes * h + maskBytes * h) << qint32(0) << qint32(0) << quint32(256)
         << quint32(0);
@@ -357,7 +374,138 @@ bool writeIco(const QImage& indexed, const QString& name) {
     }
     for (int i = 0; i < maskBytes * h; ++i)
         out << quint8(0); // every pixel opaque
+    return {w, 8, data};
+}
+
+// A 32-bit bitmap with alpha, its mask marking the wholly transparent pixels for old readers.
+IcoImage argbIcoImage(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const int w = argb.width();
+    const int h = argb.height();
+    const int maskBytes = (w + 31) / 32 * 4;
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint32(40) << qint32(w) << qint32(h * 2) << quint16(1) << quint16(32) << quint32(0)
+        << quint32(w * h * 4 + maskBytes * h) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
+    for (int y = h - 1; y >= 0; --y)
+        for (int x = 0; x < w; ++x)
+            out << quint32(argb.pixel(x, y));
+    for (int y = h - 1; y >= 0; --y)
+        for (int byte = 0; byte < maskBytes; ++byte) {
+            quint8 bits = 0;
+            for (int bit = 0; bit < 8; ++bit) {
+                const int x = byte * 8 + bit;
+                if (x < w && qAlpha(argb.pixel(x, y)) == 0) bits |= quint8(0x80 >> bit);
+            }
+            out << bits;
+        }
+    return {w, 32, data};
+}
+
+// Windows takes its largest icons as PNG inside the .ico.
+IcoImage pngIcoImage(const QImage& image) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return {image.width(), 32, data};
+}
+
+bool writeIco(const std::vector<IcoImage>& images, const QString& name) {
+    QFile file(outDir + QLatin1Char('/') + name);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const auto count = static_cast<quint16>(images.size());
+    out << quint16(0) << quint16(1) << count;
+    quint32 offset = 6 + 16 * count;
+    for (const IcoImage& image : images) {
+        const auto side = quint8(image.size >= 256 ? 0 : image.size); // 0 stands for 256
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(image.bits)
+            << quint32(image.data.size()) << offset;
+        offset += image.data.size();
+    }
+    for (const IcoImage& image : images)
+        out.writeRawData(image.data.constData(), int(image.data.size()));
     return out.status() == QDataStream::Ok;
+}
+
+// The toy as the window shows it, its knobs on the frame and a doodle on the screen, in the
+// window's 600 x 440 points.
+void paintToy(QPainter& p) {
+    p.save();
+    paintBackground(p);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPainterPath doodle(QPointF(120.5, 280.5));
+    for (int step = 0; step < 5; ++step) {
+        doodle.lineTo(170.5 + step * 70, 280.5 - step * 45);
+        doodle.lineTo(170.5 + step * 70, 235.5 - step * 45);
+    }
+    p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(doodle);
+    for (const auto& [x, vertical, dx, dy] :
+         {std::tuple(48, true, -1, 0), std::tuple(488, false, 0, -1)}) {
+        p.save();
+        p.translate(x, 364);
+        paintKnob(p, vertical, dx, dy);
+        p.restore();
+    }
+    p.restore();
+}
+
+// The product's name in the toy's yellow script, fitted into `box`.
+void paintName(QPainter& p, const QRectF& box, const QColor& fill, const QColor& shade) {
+    QFont font(QStringLiteral("Dancing Script"));
+    font.setBold(true);
+    font.setPixelSize(80);
+    QPainterPath name;
+    name.addText(0, 0, font, QStringLiteral("Scribblewick"));
+    const QRectF bounds = name.boundingRect();
+    const qreal scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
+    QTransform fit;
+    fit.translate(box.center().x(), box.center().y());
+    fit.scale(scale, scale);
+    fit.translate(-bounds.center().x(), -bounds.center().y());
+    name = fit.map(name);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawPath(name.translated(1, 1));
+    p.setBrush(fill);
+    p.drawPath(name);
+}
+
+// The setup wizard's side picture (164 x 314 points): the toy standing on its red frame colour,
+// the name beneath.
+QImage setupSidePicture(int scale) {
+    QImage image(164 * scale, 314 * scale, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    QLinearGradient body(0, 0, 0, 314);
+    body.setColorAt(0, QColor(200, 0, 0));
+    body.setColorAt(1, QColor(120, 0, 0));
+    p.fillRect(QRect(0, 0, 164, 314), body);
+    p.save();
+    p.translate(8, 70);
+    p.scale(148.0 / 600.0, 148.0 / 600.0);
+    paintToy(p);
+    p.restore();
+    paintName(p, QRectF(10, 196, 144, 44), Yellow, QColor(90, 0, 0));
+    return image;
+}
+
+// The wizard's header picture (150 x 57 points): the toy on white, as the header is.
+QImage setupHeaderPicture(int scale) {
+    QImage image(150 * scale, 57 * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    p.translate(40, 4);
+    p.scale(67.0 / 600.0, 67.0 / 600.0);
+    paintToy(p);
+    return image;
 }
 
 } // namespace
@@ -373,20 +521,46 @@ int main(int argc, char* argv[]) {
     if (!QFontDatabase::families().contains(QStringLiteral("Dancing Script")))
         std::fprintf(stderr, "warning: the Dancing Script font is missing\n");
 
-    const QImage leftKnob = knob(true, -1, 0);
-    const QImage rightKnob = knob(false, 0, -1);
+    // The main window's pictures at 1 device pixel a point, and at 2 and 3 for sharper screens.
+    bool ok = true;
+    for (int scale : {1, 2, 3}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        const int half = 32 * scale;
+        const QImage leftKnob = knob(true, -1, 0, scale);
+        const QImage rightKnob = knob(false, 0, -1, scale);
+        const std::pair<QImage, const char*> pictures[] = {
+            {background(scale), "background"},
+            {leftKnob.copy(0, 0, half, 2 * half), "knob_left"},
+            {leftKnob.copy(half, 0, half, 2 * half), "knob_right"},
+            {rightKnob.copy(0, 0, 2 * half, half), "knob_up"},
+            {rightKnob.copy(0, half, 2 * half, half), "knob_down"}};
+        for (const auto& [picture, name] : pictures)
+            ok =
+                ok && save(toRgb24(picture), QLatin1String(name) + suffix + QStringLiteral(".bmp"));
+    }
     const QImage small = icon();
-    bool ok = save(toRgb24(background()), QStringLiteral("background.bmp")) &&
-              save(toRgb24(leftKnob.copy(0, 0, 32, 64)), QStringLiteral("knob_left.bmp")) &&
-              save(toRgb24(leftKnob.copy(32, 0, 32, 64)), QStringLiteral("knob_right.bmp")) &&
-              save(toRgb24(rightKnob.copy(0, 0, 64, 32)), QStringLiteral("knob_up.bmp")) &&
-              save(toRgb24(rightKnob.copy(0, 32, 64, 32)), QStringLiteral("knob_down.bmp")) &&
-              save(small, QStringLiteral("icon.bmp")) &&
-              save(toIndexed256(aboutPicture()), QStringLiteral("about.bmp")) &&
-              writeIco(small, QStringLiteral("scribblewick.ico"));
+    ok = ok && save(small, QStringLiteral("icon.bmp")) &&
+         save(toIndexed256(aboutPicture()), QStringLiteral("about.bmp"));
+    // The .ico of the Windows program: the window icon at 32, each other size drawn for itself.
+    std::vector<IcoImage> ico;
+    for (int size : {16, 20, 24, 32, 40, 48, 64, 256})
+        ico.push_back(size == 32    ? indexedIcoImage(small)
+                      : size == 256 ? pngIcoImage(iconAt(size))
+                                    : argbIcoImage(iconAt(size)));
+    ok = ok && writeIco(ico, QStringLiteral("scribblewick.ico"));
     // The desktop's icons, one per size a desktop asks for, and the web app's 192 and 512.
     QDir().mkpath(outDir + QStringLiteral("/icons"));
     for (int size : {16, 24, 32, 48, 64, 128, 192, 256, 512})
         ok = ok && save(iconAt(size), QStringLiteral("icons/%1.png").arg(size));
+    // The Windows setup's pictures, for 100 % and for 200 % and more.
+    QDir().mkpath(outDir + QStringLiteral("/setup"));
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok = ok &&
+             save(toRgb24(setupSidePicture(scale)),
+                  QStringLiteral("setup/side%1.bmp").arg(suffix)) &&
+             save(toRgb24(setupHeaderPicture(scale)),
+                  QStringLiteral("setup/header%1.bmp").arg(suffix));
+    }
     return ok ? 0 : 1;
 }

@@ -70,6 +70,21 @@ private slots:
         shot.save(QStringLiteral("desktop-main-window.png"));
     }
 
+    // With twice the device pixels a point, as a desktop at 200 % asks, the frame on the screen
+    // is the one drawn for 2 (its top band: what of the window fits a 1024 x 768 display).
+    void sharpAtTwiceThePixels() {
+        QProcessEnvironment scaled;
+        scaled.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        ToyOnDisplay session(scaled);
+        QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));
+        const QRect band(0, 0, 440, 14);
+        const QImage drawn = QImage(QStringLiteral(ASSETS_DIR "/background@2x.bmp"))
+                                 .copy(QRect(band.topLeft() * 2, band.size() * 2));
+        const QRect onScreen((ClientOrigin + band.topLeft()) * 2, band.size() * 2);
+        QTRY_COMPARE_WITH_TIMEOUT(pictureDifference(session.x.screenArea(onScreen), drawn),
+                                  QString(), 5000);
+    }
+
     void arrowKeysDrawAsTheLettersDo() {
         ToyOnDisplay session;
         QVERIFY2(session.problem().isEmpty(), qPrintable(session.problem()));

@@ -1,5 +1,6 @@
 // Compiles the Windows resource script with the cross windres and reads the version record
 // back, so a typo in it shows up although we build on Linux.
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,6 +94,39 @@ private slots:
                                           "\x01\x00\x08\x00",
                                           16);
         QVERIFY(res.contains(dib));
+    }
+
+    // Every size Windows asks for at 100 to 200 %, and 256 as PNG; the 32 the window icon.
+    void icoHoldsEverySize() {
+        QFile ico(QStringLiteral(ASSETS_DIR "/scribblewick.ico"));
+        QVERIFY(ico.open(QIODevice::ReadOnly));
+        const QByteArray bytes = ico.readAll();
+        const auto u16 = [&](qsizetype at) {
+            return qFromLittleEndian<quint16>(bytes.data() + at);
+        };
+        QCOMPARE(u16(2), 1); // an icon, not a cursor
+        QList<int> sizes;
+        for (int i = 0; i < u16(4); ++i) {
+            const qsizetype entry = 6 + 16 * i;
+            const int side = bytes[entry] ? quint8(bytes[entry]) : 256;
+            const QByteArray image = bytes.mid(u32(bytes, entry + 12), u32(bytes, entry + 8));
+            sizes.append(side);
+            if (side == 256) {
+                QVERIFY(image.startsWith("\x89PNG"));
+            } else if (side == 32) {
+                // The design's icon: its colour table and pixels as in icon.bmp, bottom row first.
+                QFile bmp(QStringLiteral(ASSETS_DIR "/icon.bmp"));
+                QVERIFY(bmp.open(QIODevice::ReadOnly));
+                const QByteArray design = bmp.readAll();
+                QCOMPARE(u16(entry + 6), 8);
+                QCOMPARE(image.mid(40, 256 * 4 + 32 * 32), design.mid(u32(design, 10) - 256 * 4));
+            } else {
+                QCOMPARE(qint32(u32(image, 4)), side);
+                QCOMPARE(qint32(u32(image, 8)), 2 * side); // the colours and the mask
+                QCOMPARE(u16(entry + 6), 32);
+            }
+        }
+        QCOMPARE(sizes, QList<int>({16, 20, 24, 32, 40, 48, 64, 256}));
     }
 };
 

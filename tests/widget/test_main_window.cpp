@@ -222,7 +222,7 @@ private slots:
         }
     }
 
-    // Run a second time with QT_SCALE_FACTOR=2: everything doubles and stays crisp.
+    // Run again at 2 and 3: everything grows by the ratio and stays crisp.
     void devicePixelsScaleWithoutBlur() {
         Form1& form = freshForm1();
         const qreal dpr = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
@@ -243,6 +243,66 @@ private slots:
         const QRect first =
             support::boundsOf(canvas.copy(0, 0, canvas.width(), int((px(2288) + 1) * dpr)), White);
         QCOMPARE(first.height(), int(dpr));
+    }
+
+    // Run again at 1.5, 2 and 3: each picture is the one drawn for the ratio, at 1.5 the 2x one
+    // made smaller; at 1 exactly the files the window has always shown.
+    void artworkIsDrawnForTheRatio() {
+        Form1& form = freshForm1();
+        const qreal dpr = form.devicePixelRatioF();
+        const int drawn = dpr <= 1 ? 1 : dpr <= 2 ? 2 : 3;
+        const std::pair<ImageBox*, const char*> boxes[] = {{form.Image1, "background"},
+                                                           {form.Image2, "knob_left"},
+                                                           {form.Image3, "knob_right"},
+                                                           {form.Image4, "knob_down"},
+                                                           {form.Image5, "knob_up"}};
+        for (const auto& [box, name] : boxes) {
+            const QString file =
+                QStringLiteral(ASSETS_DIR "/%1%2.bmp")
+                    .arg(QLatin1String(name),
+                         drawn == 1 ? QString() : QStringLiteral("@%1x").arg(drawn));
+            QImage expected = QImage(file).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(expected.size(), box->size() * drawn);
+            if (dpr != drawn)
+                expected = expected.scaled(box->size() * dpr, Qt::IgnoreAspectRatio,
+                                           Qt::SmoothTransformation);
+            const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(shown == expected, qPrintable(file));
+        }
+        // The icon's larger sizes only where a screen can show them: Qt 6.4 reads each at once.
+        QCOMPARE(form.windowIcon().availableSizes().contains(QSize(256, 256)), dpr > 1);
+    }
+
+    // Run on two screens, the second of ratio 2: moved there, the window shows the frame drawn
+    // for 2 at once, and the 1x one again when it comes back.
+    void artworkFollowsTheScreen() {
+        if (qEnvironmentVariableIsEmpty("QT_SCREEN_SCALE_FACTORS"))
+            QSKIP("run on two screens by widget.test_main_window_two_screens");
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        QCOMPARE(screens.size(), 2);
+        QCOMPARE(screens[1]->devicePixelRatio(), 2.0);
+        Form1& form = freshForm1();
+        // The frame's rounded corner, under no other control (offscreen keeps only the top left
+        // of a scaled window for grabbing).
+        const QRect corner(0, 0, 40, 14);
+        for (QScreen* screen : {screens[1], screens[0]}) {
+            form.move(screen->geometry().topLeft() + QPoint(68, 84));
+            QTRY_COMPARE(form.screen(), screen);
+            const int ratio = int(screen->devicePixelRatio());
+            const QString file = ratio == 1 ? QStringLiteral(ASSETS_DIR "/background.bmp")
+                                            : QStringLiteral(ASSETS_DIR "/background@2x.bmp");
+            const QImage drawn = QImage(file).convertToFormat(QImage::Format_RGB32);
+            const QPoint client = form.client().mapTo(&form, QPoint(0, 0));
+            // What the window system was given, not a fresh rendering.
+            const auto shown = [&] {
+                return screen->grabWindow(form.winId())
+                    .toImage()
+                    .convertToFormat(QImage::Format_RGB32)
+                    .copy(QRect((client + corner.topLeft()) * ratio, corner.size() * ratio));
+            };
+            QTRY_COMPARE(shown(),
+                         drawn.copy(QRect(corner.topLeft() * ratio, corner.size() * ratio)));
+        }
     }
 
     void closeRequestUnloadsTheWindow() {

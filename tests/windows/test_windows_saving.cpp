@@ -77,8 +77,9 @@ private slots:
         Toy toy(x, wine.environment(), wine.command(QStringLiteral(SCRIBBLEWICK_EXE)), 90000);
         QVERIFY2(!toy.windowId().isEmpty(), qPrintable(toy.startProblem()));
         const QString path = disk.mountPoint.filePath(QStringLiteral("drawing"));
+        // The path set apart from the sentence, so that it keeps its direction in any language.
         const QString shown =
-            QStringLiteral("The picture could not be saved as \u201c%1.bmp\u201d: ")
+            QStringLiteral("The picture could not be saved as \u201c\u2068%1.bmp\u2069\u201d: ")
                 .arg(WinePrefix::windowsPath(path));
 
         // A whole picture does not fit in 64 kB.
