@@ -180,7 +180,8 @@ std::function<void(const QString&)>& clipboardRefusal() {
 
 // Called by the page when the browser refuses the write; answered once the page's call is over.
 void clipboardRefused(const std::string& reason) {
-    const QString why = QString::fromStdString(reason);
+    QString why = QString::fromStdString(reason);
+    if (why.endsWith(QLatin1Char('.'))) why.chop(1); // the sentence around it ends it
     if (clipboardRefusal())
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [why] { clipboardRefusal()(why); }, Qt::QueuedConnection);
