@@ -52,8 +52,9 @@ async function run(url, profile) {
   await page.goto(url);
   const cold = await firstFrame(page);
   // The worker (where there is one) has kept the files and the module was compiled once.
-  await page.evaluate(() => navigator.serviceWorker && navigator.serviceWorker.ready
-    .then(() => new Promise((r) => setTimeout(r, 500))));
+  await page.evaluate(async () => {
+    if (await navigator.serviceWorker.getRegistration()) await navigator.serviceWorker.ready;
+  });
   await page.reload();
   await firstFrame(page);
   await page.reload();
