@@ -106,7 +106,7 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(artwork::icon());
 #ifdef Q_OS_WASM
-    web_page::beforeWindows();
+    web_page::beforeWindows(language);
 #endif
     auto& form = forms::get<Form1>();
 #ifdef Q_OS_WASM

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -86,8 +87,15 @@ QPoint screenCorner(const QWidget& window) {
 
 } // namespace
 
-void beforeWindows() {
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+void beforeWindows(const QString& language) {
+    QFont font(QStringLiteral("DejaVu Sans"), 9);
+    // Chinese, Japanese and Korean come with a face of their own, the one of that language.
+    const int added =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.otf").arg(language));
+    if (added >= 0)
+        font.setFamilies(QStringList{font.family()} +
+                         QFontDatabase::applicationFontFamilies(added));
+    QApplication::setFont(font);
 }
 
 void prepare(Form1& form) {

@@ -9,8 +9,8 @@ class Form1;
 namespace web_page {
 
 // Before any window is made: the desktop's interface font (Qt's page default is larger, and the
-// menu bar would not fit on one line).
-void beforeWindows();
+// menu bar would not fit on one line), with the face of `language` where it needs one.
+void beforeWindows(const QString& language);
 // Before the window is shown: no frame of its own, at the canvas's corner.
 void prepare(Form1& form);
 // Once it is shown; `language` as the catalogue is named ("pt_BR"), "" for English.

@@ -18,7 +18,7 @@ windows_qt_pkgs=("${windows_pkgs[@]}" dpkg-dev)
 # the toy for the browser (emscripten brings clang, lld and binaryen), its compressed copies; the
 # static Qt for it from Debian's source
 web_qt_pkgs=(cmake ninja-build emscripten qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils)
-web_pkgs=("${web_qt_pkgs[@]}" "${l10n_pkgs[@]}" brotli python3)
+web_pkgs=("${web_qt_pkgs[@]}" "${l10n_pkgs[@]}" brotli python3 python3-fonttools fonts-noto-cjk)
 # the web tests: Debian's Chromium, driven by playwright-core from npm (Node 20 may come from
 # elsewhere, with its own npm)
 web_test_pkgs=(chromium)
