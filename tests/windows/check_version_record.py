@@ -60,6 +60,9 @@ def main(path):
                   int.from_bytes(data[12 + 14 * i:14 + 14 * i], "little")) for i in range(count)]
         if (32, 32, 8) not in sizes:
             faults.append(f"icon images {sizes}, no 32 x 32 at 8 bits")
+        # Every size the Start menu, the taskbar and Explorer pick from (256 is written as 0).
+        if sorted({w or 256 for w, _, _ in sizes}) != [16, 20, 24, 32, 40, 48, 64, 256]:
+            faults.append(f"icon images {sizes}, not 16 to 256 pixels")
 
     for fault in faults:
         print(f"{path}: {fault}")
