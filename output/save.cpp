@@ -107,12 +107,12 @@ QString openFailure(const QSaveFile& file, const QString& path) {
 
 } // namespace
 
-QString encodeBitmap(const Picture& picture, QByteArray& bytes) {
+QString encodePicture(const Picture& picture, const char* format, QByteArray& bytes) {
     if (picture.isNull() || picture.image().size().isEmpty())
         return Saving::tr("the picture is empty");
     QBuffer encoded(&bytes);
     encoded.open(QIODevice::WriteOnly);
-    QImageWriter writer(&encoded, "bmp");
+    QImageWriter writer(&encoded, format);
     if (!writer.write(picture.image())) return writer.errorString();
     return {};
 }
@@ -139,7 +139,7 @@ QString writeBitmap(const Picture& picture, const QString& path) {
     // Encoded first, then written unbuffered: a buffered QFileDevice loses the system's reason
     // for a short write ("Unknown error" on a full disk), a direct write keeps it.
     QByteArray bytes;
-    if (QString error = encodeBitmap(picture, bytes); !error.isEmpty()) return error;
+    if (QString error = encodePicture(picture, "bmp", bytes); !error.isEmpty()) return error;
     QSaveFile file(target.filePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return openFailure(file, target.filePath());
@@ -167,7 +167,7 @@ QString writeBitmap(const Picture& picture, const QString& path) {
 #ifdef Q_OS_WASM
 QString downloadBitmap(const Picture& picture, const QString& name) {
     QByteArray bytes;
-    if (QString error = encodeBitmap(picture, bytes); !error.isEmpty()) return error;
+    if (QString error = encodePicture(picture, "bmp", bytes); !error.isEmpty()) return error;
     QFileDialog::saveFileContent(bytes, name);
     return {};
 }
@@ -203,9 +203,7 @@ QString putOnClipboard(const Picture& picture) {
     const emscripten::val page = emscripten::val::global("scribblewick");
     if (page.isUndefined()) return Saving::tr("there is no clipboard");
     QByteArray png;
-    QBuffer encoded(&png);
-    encoded.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&encoded, "png").write(picture.image()))
+    if (!encodePicture(picture, "png", png).isEmpty())
         return Saving::tr("the clipboard did not take the picture");
     page.call<void>(
         "copy",

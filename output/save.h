@@ -31,8 +31,9 @@ public:
 // permissions; through a link, the file it leads to. Anything else (a device, a pipe, a folder)
 // is refused. Returns "" on success, else the reason, naming the path.
 QString writeBitmap(const Picture& picture, const QString& path);
-// The bytes writeBitmap writes; "" on success, else why there are none.
-QString encodeBitmap(const Picture& picture, QByteArray& bytes);
+// The picture as a file of `format` ("bmp": the bytes writeBitmap writes); "" on success, else
+// why there are none.
+QString encodePicture(const Picture& picture, const char* format, QByteArray& bytes);
 
 #ifdef Q_OS_WASM
 // Hands the BMP to the browser as a download named `name`; "" when handed over, else why not.

@@ -1,7 +1,7 @@
 #include "web_printer.h"
 
-#include <QBuffer>
-#include <QImageWriter>
+#include "save.h"
+
 #include <emscripten/val.h>
 
 namespace output {
@@ -42,10 +42,7 @@ float WebPrinter::ScaleY(float value, int fromScale, int toScale) const {
 
 void WebPrinter::PaintPicture(const Picture& picture, float x, float y, double width,
                               double height) {
-    QBuffer encoded(&png_);
-    encoded.open(QIODevice::WriteOnly);
-    QImageWriter writer(&encoded, "png");
-    if (!writer.write(picture.image())) error_ = writer.errorString();
+    if (QString error = encodePicture(picture, "png", png_); !error.isEmpty()) error_ = error;
     box_ = QRectF(x, y, width, height);
 }
 
