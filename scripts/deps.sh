@@ -20,8 +20,9 @@ windows_qt_pkgs=("${windows_pkgs[@]}" dpkg-dev)
 web_qt_pkgs=(cmake ninja-build emscripten qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils)
 web_pkgs=("${web_qt_pkgs[@]}" "${l10n_pkgs[@]}" brotli python3 python3-fonttools fonts-noto-cjk)
 # the web tests: Debian's Chromium, driven by playwright-core from npm (Node 20 may come from
-# elsewhere, with its own npm)
-web_test_pkgs=(chromium)
+# elsewhere, with its own npm), Firefox ESR by puppeteer-core, and a WebKitGTK view of the
+# tests' own (Python, with cairo for its snapshots)
+web_test_pkgs=(chromium firefox-esr gir1.2-webkit2-4.1 python3-gi python3-gi-cairo)
 command -v npm >/dev/null || web_test_pkgs+=(nodejs npm)
 test_pkgs=("${web_pkgs[@]}" "${web_test_pkgs[@]}" xvfb xdotool xclip imagemagick cups printer-driver-cups-pdf poppler-utils
            desktop-file-utils libx11-dev clang-tidy clang-format cppcheck git

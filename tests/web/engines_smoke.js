@@ -1,0 +1,175 @@
+// The same short session in each engine: the page starts, five "d" typed at once (no click on
+// the drawing screen first) draw the line, Ctrl+S downloads the picture; at ratios 1 and 2, in
+// English, German and Arabic. Shots are kept in WORK-DIR/shots.
+// Usage: node engines_smoke.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
+"use strict";
+const {launch, engines, until, pixels} = require("./engines");
+const {spawn} = require("child_process");
+const fs = require("fs");
+const net = require("net");
+const path = require("path");
+
+const [webDir, workDir, ...chosen] = process.argv.slice(2);
+const White = 0xffffff;
+const px = (twips) => Math.floor((twips + 7) / 15); // as the desktop tests convert
+const clientHeight = 439;
+// Five steps right from the start: client pixels (50 is the canvas's border).
+const line = {from: 50 + px(3788), to: 50 + px(4038), y: 50 + px(2288)};
+const sessions = [
+  {name: "en-1", locale: "en-US", ratio: 1, lang: "en", dir: "ltr"},
+  {name: "en-2", locale: "en-US", ratio: 2, lang: "en", dir: "ltr"},
+  {name: "de-1", locale: "de-DE", ratio: 1, lang: "de", dir: "ltr"},
+  {name: "ar-2", locale: "ar-EG", ratio: 2, lang: "ar", dir: "rtl"},
+];
+const results = [];
+
+function freePort() {
+  return new Promise((resolve) => {
+    const s = net.createServer().listen(0, "127.0.0.1", () => {
+      const {port} = s.address();
+      s.close(() => resolve(port));
+    });
+  });
+}
+
+async function serve() {
+  const port = await freePort();
+  const server = spawn("/usr/bin/python3", ["-m", "http.server", String(port), "--bind",
+                       "127.0.0.1", "--directory", webDir], {stdio: "ignore"});
+  const url = `http://127.0.0.1:${port}/`;
+  await until("the server", () => fetch(url).then((r) => r.ok, () => false));
+  return {url, stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
+}
+
+// The pixels that turned white, as a box in device pixels.
+function whitened(before, after) {
+  let box = null;
+  for (let y = 0; y < after.height; y++)
+    for (let x = 0; x < after.width; x++)
+      if (after.at(x, y) === White && before.at(x, y) !== White)
+        box = box ? {x0: Math.min(box.x0, x), x1: Math.max(box.x1, x), y0: Math.min(box.y0, y),
+                     y1: Math.max(box.y1, y)} : {x0: x, x1: x, y0: y, y1: y};
+  return box;
+}
+
+async function session(engine, s, url) {
+  const checks = [];
+  const check = (ok, what) => {
+    checks.push({ok, what});
+    console.log(`${ok ? "ok  " : "FAIL"} ${engine} ${s.name}: ${what}`);
+  };
+  const shotFile = (what) => path.join(workDir, "shots", `${engine}-${s.name}-${what}.png`);
+  const t0 = Date.now();
+  const b = await launch(engine, {workDir, name: s.name, width: 900, height: 700,
+                                  ratio: s.ratio, locale: s.locale});
+  const timing = {launch: Date.now() - t0};
+  try {
+    const t1 = Date.now();
+    await b.goto(url);
+    const mark = await until("the first frame", () => b.evaluate(() => {
+      const m = performance.getEntriesByName("scribblewick-first-frame")[0];
+      return m && m.startTime;
+    }), 60000).catch(() => null);
+    timing.firstFrame = Date.now() - t1;
+    timing.mark = mark && Math.round(mark);
+    check(mark !== null, `first frame (mark at ${timing.mark} ms)`);
+    const page = await b.evaluate(() => {
+      const c = document.querySelector("#qtcanvas canvas");
+      const r = c && c.getBoundingClientRect();
+      return {lang: document.documentElement.lang, dir: document.documentElement.dir,
+              ratio: devicePixelRatio, canvas: r && {x: r.x, y: r.y, w: r.width, h: r.height,
+                                                     device: c.width}};
+    });
+    check(page.lang === s.lang && page.dir === s.dir,
+          `<html lang="${page.lang}" dir="${page.dir}">`);
+    check(page.ratio === s.ratio && page.canvas && Math.round(page.canvas.w) === 599 &&
+          Math.abs(page.canvas.device - 599 * s.ratio) < 1,
+          `ratio ${page.ratio}, canvas ${JSON.stringify(page.canvas)}`);
+    if (!page.canvas) return {checks, timing};
+    // The client area's origin in device pixels. A canvas centred at half a CSS pixel is put
+    // there (Firefox) or a device pixel on (Chromium): either is the engine's rounding.
+    const r = s.ratio;
+    const origin = {x: page.canvas.x * r, y: (page.canvas.y + page.canvas.h - clientHeight) * r};
+    const rounded = (o, at) => at === Math.floor(o) || at === Math.floor(o) + (r > 1 ? 1 : 0);
+    const near = (box) => box && rounded(origin.x, box.x0 - line.from * r) &&
+      rounded(origin.y, box.y0 - line.y * r);
+    // The picture before the keys. The mark should mean it is on the screen; where the first
+    // shot is still blank (the frame's corner black), how long until it is, is told.
+    const first = await b.shot();
+    fs.writeFileSync(shotFile("first"), first);
+    const corner = (png) => pixels(png).at(Math.ceil(origin.x) + 5 * r, Math.ceil(origin.y) + 5 * r);
+    const t4 = Date.now();
+    let settled = first;
+    const painted = await until("the picture", async () => {
+      const previous = settled;
+      settled = await b.shot();
+      return corner(settled) !== 0 && settled.equals(previous);
+    }).then(() => true, () => false);
+    timing.painted = Date.now() - t4;
+    check(corner(first) !== 0, "the first shot after the mark shows the toy" +
+          (corner(first) !== 0 ? "" : painted ? ` (only ${timing.painted} ms later)` : " (nor 20 s later)"));
+    const before = pixels(settled);
+
+    const t2 = Date.now();
+    for (let i = 0; i < 5; i++) await b.press("d");
+    let shot = null, box = null;
+    await until("the line", async () => {
+      shot = await b.shot();
+      box = whitened(before, pixels(shot));
+      return box && box.x1 - box.x0 + 1 >= (line.to - line.from + 1) * r;
+    }, 10000).catch(() => {});
+    timing.line = Date.now() - t2;
+    fs.writeFileSync(shotFile("line"), shot);
+    const client = box && {x: (box.x0 - Math.floor(origin.x)) / r, y: (box.y0 - Math.floor(origin.y)) / r};
+    check(near(box) && box.x1 - box.x0 + 1 === (line.to - line.from + 1) * r && box.y1 - box.y0 + 1 === r,
+          `five d draw the line ${line.from}-${line.to} at ${line.y}; turned white: ` +
+          (box ? `device x ${box.x0}-${box.x1}, y ${box.y0}-${box.y1} (client about ` +
+                 `${client.x}, ${client.y}; origin ${origin.x}, ${origin.y})` : "nothing"));
+
+    const t3 = Date.now();
+    const downloaded = b.download(15000);
+    await b.press("Control+s");
+    const file = await downloaded.catch((e) => ({error: e.message}));
+    timing.download = Date.now() - t3;
+    if (file.bytes) {
+      fs.writeFileSync(path.join(workDir, "shots", `${engine}-${s.name}-${file.name}`), file.bytes);
+      const bmp = file.bytes.toString("latin1", 0, 2) === "BM";
+      const w = bmp ? file.bytes.readInt32LE(18) : 0, h = bmp ? file.bytes.readInt32LE(22) : 0;
+      const what = `Ctrl+S downloads ${file.name}, ${bmp ? `a BMP of ${w} x ${h}` : "no BMP"}`;
+      // At ratio 1 the picture is the client area's pixels; what it should be at 2 is told only.
+      if (s.ratio === 1) check(bmp && w === 599 && h === clientHeight, what);
+      else check(bmp, what);
+    } else check(false, `Ctrl+S downloads: ${file.error}`);
+    fs.writeFileSync(shotFile("end"), await b.shot());
+  } finally {
+    const errors = b.console.filter((m) => /error|rejection|exception|warn/i.test(m));
+    if (errors.length) console.log(`     ${engine} ${s.name} console:\n       ` + errors.join("\n       "));
+    await b.close();
+    timing.session = Date.now() - t0;
+  }
+  return {checks, timing, console: b.console};
+}
+
+async function main() {
+  fs.mkdirSync(path.join(workDir, "shots"), {recursive: true});
+  const server = await serve();
+  try {
+    for (const engine of chosen.length ? chosen : engines)
+      for (const s of sessions) {
+        const r = await session(engine, s, server.url).catch((e) => ({
+          checks: [{ok: false, what: "the session: " + e.message}], timing: {}}));
+        if (r.checks.some((c) => !c.ok && c.what.startsWith("the session")))
+          console.log(`FAIL ${engine} ${s.name}: ${r.checks[0].what}`);
+        console.log(`     ${engine} ${s.name} ms: ${JSON.stringify(r.timing)}`);
+        results.push({engine, session: s.name, ...r});
+      }
+  } finally {
+    await server.stop();
+  }
+  const all = results.flatMap((r) => r.checks);
+  const failed = all.filter((c) => !c.ok).length;
+  console.log(`${all.length - failed} passed, ${failed} failed`);
+  process.exit(failed ? 1 : 0);
+}
+
+main().catch((error) => { console.error(error); process.exit(1); });
