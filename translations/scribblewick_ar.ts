@@ -277,6 +277,55 @@
     </message>
 </context>
 <context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>لعبة رسم</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>ارسم بمقبضين على لعبة رسم حمراء</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>رسم;ارسم;لعبة;رسومات;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>لعبة Scribblewick لعبة رسم حمراء لها شاشة سوداء ومقبضان. كل ضغطة على مفتاح أو نقرة على مقبض تحرّك القلم خطوة واحدة إلى اليسار أو اليمين أو الأعلى أو الأسفل، وتترك خلفه خطًا مستقيمًا.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>من قوائمها يمكنك:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>اختيار لون القلم ولون الشاشة وعرض الخط وطول الخطوة</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>مسح الشاشة، أو وضع القلم في مكان عشوائي</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>حفظ رسمة اللعبة كملف BMP، أو طباعتها على قدر الصفحة</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>توقيع رسمتك باسمك</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>درج مرسوم بالأبيض على شاشة اللعبة السوداء</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>

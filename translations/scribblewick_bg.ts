@@ -5,7 +5,7 @@
     <name>Dialog1</name>
     <message>
         <source>Tell Pemrod Your Name</source>
-        <translation>Кажи на Pemrod името си</translation>
+        <translation>Кажи на Пемрод името си</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Молив</translation>
+        <translation>Постави &amp;молива</translation>
     </message>
     <message>
         <source>Random</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>Ясно, разбрах!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Играчка за рисуване</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Рисувай с две копчета на червена играчка за рисуване</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>рисуване;рисунка;скица;играчка;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick е играчка за рисуване: червена играчка с черен екран и две копчета. Всяко натискане на клавиш или щракване на копче мести молива с една стъпка наляво, надясно, нагоре или надолу и оставя след него права линия.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>С менютата ѝ можеш:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>да избереш цвета на молива, цвета на екрана, дебелината на линията и дължината на стъпката</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>да изтриеш екрана или да поставиш молива на случайно място</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>да запазиш рисунката като файл BMP или да я отпечаташ на цялата страница</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>да подпишеш рисунката си с името си</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Стълбичка, нарисувана в бяло на черния екран на играчката</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,7 @@
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation>Ho ha fet %1!</translation>
+        <translation>%1 ha fet aquest dibuix!</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation>G&amp;ris</translation>
+        <translation>&amp;Gris</translation>
     </message>
     <message>
         <source>&amp;Shake</source>
@@ -105,11 +105,11 @@
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
-        <translation>&amp;Sacseja-ho, nano!</translation>
+        <translation>&amp;Sacseja-ho ben fort!</translation>
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Llapis</translation>
+        <translation>&amp;Posa el llapis</translation>
     </message>
     <message>
         <source>Random</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Pen &amp;Width</source>
-        <translation>Gr&amp;uix</translation>
+        <translation>&amp;Gruix</translation>
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Quant &amp;a</translation>
+        <translation>&amp;Ajuda</translation>
     </message>
     <message>
         <source>How to use Scribblewick!</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>D&apos;acord, entès!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Joguina de dibuix</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Dibuixa amb dos botons giratoris en una joguina de dibuix vermella</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>dibuixar;dibuix;esbós;joguina;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick és una joguina de dibuix: una joguina vermella amb una pantalla negra i dos botons giratoris. Cada tecla que prems o cada clic d&apos;un botó mou el llapis un pas a l&apos;esquerra, a la dreta, amunt o avall, i deixa una línia recta al darrere.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>Els seus menús et permeten:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>triar el color del llapis, el color de la pantalla, el gruix de la línia i la llargada del pas</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>esborrar la pantalla o posar el llapis en un lloc a l&apos;atzar</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>desar el dibuix de la joguina com a fitxer BMP o imprimir-lo ajustat a la pàgina</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>signar el dibuix amb el teu nom</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Una escala dibuixada en blanc a la pantalla negra de la joguina</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,7 @@
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation>Autor obrázku: %1!</translation>
+        <translation>Kdo to nakreslil? %1!</translation>
     </message>
 </context>
 <context>
@@ -89,19 +89,19 @@
     </message>
     <message>
         <source>&amp;Background Color</source>
-        <translation>Po&amp;zadí</translation>
+        <translation>&amp;Pozadí</translation>
     </message>
     <message>
         <source>&amp;Black</source>
-        <translation>&amp;Černé</translation>
+        <translation>Č&amp;erné</translation>
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation>&amp;Šedé</translation>
+        <translation>Še&amp;dé</translation>
     </message>
     <message>
         <source>&amp;Shake</source>
-        <translation>Za&amp;třes</translation>
+        <translation>&amp;Zatřes</translation>
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>T&amp;užka</translation>
+        <translation>Přesuň &amp;tužku</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation>Kamkoli</translation>
+        <translation>Někam náhodně</translation>
     </message>
     <message>
         <source>Pen &amp;Width</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick máš od...</translation>
+        <translation>Hračku pro tebe udělal...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>Jasně, chápu!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Hračka na kreslení</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Kresli dvěma knoflíky na červené hračce na kreslení</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>kreslit;kreslení;náčrt;hračka;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick je hračka na kreslení: červená hračka s černou obrazovkou a dvěma knoflíky. Každé stisknutí klávesy nebo cvaknutí knoflíku posune tužku o krok doleva, doprava, nahoru nebo dolů a za tužkou zůstane rovná čára.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>V jejích nabídkách můžeš:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>vybrat barvu tužky, barvu obrazovky, tloušťku čáry a délku kroku</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>smazat obrazovku nebo přesunout tužku někam náhodně</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>uložit obrázek z hračky jako soubor BMP nebo ho vytisknout přes celou stránku</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>podepsat svůj obrázek svým jménem</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Schody nakreslené bílou barvou na černé obrazovce hračky</translation>
     </message>
 </context>
 <context>

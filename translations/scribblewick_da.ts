@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>G&amp;em</translation>
+        <translation>&amp;Gem</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation>G&amp;rå</translation>
+        <translation>&amp;Grå</translation>
     </message>
     <message>
         <source>&amp;Shake</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>Pe&amp;n</translation>
+        <translation>&amp;Placer pennen</translation>
     </message>
     <message>
         <source>Random</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
-        <translation>&amp;Hastighed</translation>
+        <translation>H&amp;astighed</translation>
     </message>
     <message>
         <source>&amp;More Fun</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Om</translation>
+        <translation>&amp;Hjælp</translation>
     </message>
     <message>
         <source>How to use Scribblewick!</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick får du fra...</translation>
+        <translation>Scribblewick er lavet af …</translation>
     </message>
     <message>
         <source>OK</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>OK, forstået!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Tegnelegetøj</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Tegn med to drejeknapper på et rødt tegnelegetøj</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>tegne;tegning;skitse;legetøj;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick er et tegnelegetøj: et rødt legetøj med en sort skærm og to drejeknapper. Hvert tryk på en tast og hvert klik med en knap flytter pennen et skridt til venstre, højre, op eller ned og efterlader en lige streg.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>I menuerne kan du:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>vælge pennens farve, skærmens farve, stregens tykkelse og skridtets længde</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>viske skærmen ren eller placere pennen et tilfældigt sted</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>gemme legetøjets tegning som en BMP-fil eller udskrive den, så den fylder siden</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>skrive dit navn på din tegning</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>En trappe tegnet med hvidt på legetøjets sorte skærm</translation>
     </message>
 </context>
 <context>

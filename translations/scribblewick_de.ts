@@ -277,6 +277,55 @@
     </message>
 </context>
 <context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Malspielzeug</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Male mit zwei Drehknöpfen auf einem roten Malspielzeug</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>malen;zeichnen;skizze;spielzeug;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick ist ein Malspielzeug: ein rotes Spielzeug mit einem schwarzen Bildschirm und zwei Drehknöpfen. Jeder Tastendruck und jeder Klick an einem Drehknopf bewegt den Stift einen Schritt nach links, rechts, oben oder unten und hinterlässt eine gerade Linie.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>In seinen Menüs kannst du:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>die Farbe des Stifts, die Farbe des Bildschirms, die Strichbreite und die Schrittlänge wählen</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>den Bildschirm löschen oder den Stift irgendwohin setzen</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>das Bild des Spielzeugs als BMP-Datei speichern oder seitenfüllend drucken</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>dein Bild mit deinem Namen unterschreiben</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Eine Treppe, weiß auf den schwarzen Bildschirm des Spielzeugs gemalt</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>

@@ -277,6 +277,55 @@
     </message>
 </context>
 <context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Juguete de dibujo</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Dibuja con dos ruedas en un juguete rojo de dibujo</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>dibujar;dibujo;juguete;garabato;pintar;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick es un juguete de dibujo: un juguete rojo con una pantalla negra y dos ruedas. Cada tecla que pulsas o cada clic de una rueda mueve el lápiz un paso a la izquierda, a la derecha, arriba o abajo y deja detrás una línea recta.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>Sus menús te permiten:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>elegir el color del lápiz, el color de la pantalla, el grosor de la línea y el largo del paso</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>borrar la pantalla o poner el lápiz en cualquier lugar al azar</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>guardar el dibujo del juguete como archivo BMP o imprimirlo ajustado a la página</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>firmar tu dibujo con tu nombre</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Una escalera dibujada en blanco en la pantalla negra del juguete</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>

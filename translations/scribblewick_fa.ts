@@ -5,7 +5,7 @@
     <name>Dialog1</name>
     <message>
         <source>Tell Pemrod Your Name</source>
-        <translation>اسمت را به Pemrod بگو</translation>
+        <translation>اسمت را به پمرود بگو</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>خر&amp;وج</translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <source>Pen &amp;Colors</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
-        <translation>تکونش بد&amp;ه، عزیزم!</translation>
+        <translation>حسابی تکونش بد&amp;ه!</translation>
     </message>
     <message>
         <source>&amp;Place Pen</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>باشه، فهمیدم!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>اسباب‌بازی نقاشی</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>با دو دکمهٔ چرخان روی یک اسباب‌بازی قرمز نقاشی کن</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>نقاشی;کشیدن;طراحی;اسباب‌بازی;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>با Scribblewick می‌شود نقاشی کرد: یک اسباب‌بازی قرمز با صفحهٔ سیاه و دو دکمهٔ چرخان. هر فشار یک کلید یا هر تق دکمهٔ چرخان، قلم را یک قدم به چپ، راست، بالا یا پایین می‌برد و پشت سرش یک خط صاف به جا می‌گذارد.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>با منوهای آن می‌توانید:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>رنگ قلم، رنگ صفحه، پهنای خط و اندازهٔ هر قدم را انتخاب کنید</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>صفحه را پاک کنید یا قلم را در یک جای تصادفی بگذارید</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>نقاشی را به‌صورت پروندهٔ BMP ذخیره کنید یا آن را هم‌اندازهٔ صفحه چاپ کنید</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>نقاشی را با نام خودتان امضا کنید</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>پلکانی که با رنگ سفید روی صفحهٔ سیاه اسباب‌بازی کشیده شده</translation>
     </message>
 </context>
 <context>

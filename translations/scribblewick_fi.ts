@@ -22,7 +22,7 @@
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation>Tämän teki %1!</translation>
+        <translation>%1 piirsi tämän!</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Kynä</translation>
+        <translation>&amp;Siirrä kynä</translation>
     </message>
     <message>
         <source>Random</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Pen &amp;Width</source>
-        <translation>P&amp;aksuus</translation>
+        <translation>&amp;Paksuus</translation>
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewickin toi sinulle...</translation>
+        <translation>Scribblewickin teki…</translation>
     </message>
     <message>
         <source>OK</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Use the keyboard for faster play!</source>
-        <translation>Näppäimistöllä pelaat nopeammin!</translation>
+        <translation>Näppäimistöllä piirrät nopeammin!</translation>
     </message>
     <message>
         <source>Keystrokes:</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>OK, tajusin!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Piirtolelu</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Piirrä kahdella nupilla punaisella piirtolelulla</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>piirtää;piirustus;luonnos;lelu;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick on piirtolelu: punainen lelu, jossa on musta ruutu ja kaksi nuppia. Jokainen näppäimen painallus tai nupin naksahdus siirtää kynää askeleen vasemmalle, oikealle, ylös tai alas ja jättää jälkeensä suoran viivan.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>Sen valikoista voit:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>valita kynän värin, ruudun värin, viivan paksuuden ja askeleen pituuden</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>tyhjentää ruudun tai siirtää kynän satunnaiseen kohtaan</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>tallentaa lelun piirroksen BMP-tiedostoksi tai tulostaa sen sivun kokoisena</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>allekirjoittaa piirroksesi nimelläsi</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Portaat piirrettynä valkoisella lelun mustalle ruudulle</translation>
     </message>
 </context>
 <context>

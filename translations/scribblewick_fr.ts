@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Pen &amp;Width</source>
-        <translation>&amp;Épaisseur</translation>
+        <translation>Épa&amp;isseur</translation>
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>OK, j’ai compris&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Jouet à dessiner</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Dessine avec deux boutons sur un jouet à dessiner rouge</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>dessin;dessiner;croquis;jouet;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick est un jouet à dessiner&#xa0;: un jouet rouge avec un écran noir et deux boutons. Chaque touche pressée ou chaque cran d’un bouton déplace le crayon d’un pas vers la gauche, la droite, le haut ou le bas, et laisse derrière lui un trait droit.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>Ses menus te permettent de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>choisir la couleur du crayon, la couleur de l’écran, l’épaisseur du trait et la longueur du pas</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>effacer l’écran, ou poser le crayon quelque part au hasard</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>enregistrer le dessin du jouet dans un fichier BMP, ou l’imprimer à la taille de la page</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>signer ton dessin de ton nom</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Un escalier dessiné en blanc sur l’écran noir du jouet</translation>
     </message>
 </context>
 <context>

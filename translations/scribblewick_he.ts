@@ -5,7 +5,7 @@
     <name>Dialog1</name>
     <message>
         <source>Tell Pemrod Your Name</source>
-        <translation>מה השם שלך? Pemrod רוצה לדעת</translation>
+        <translation>מה השם שלך? פמרוד רוצה לדעת</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -29,7 +29,7 @@
     <name>Form1</name>
     <message>
         <source>&amp;File</source>
-        <translation>קו&amp;בץ</translation>
+        <translation>&amp;קובץ</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Magenta</source>
-        <translation>מג&apos;נטה</translation>
+        <translation>ורוד</translation>
     </message>
     <message>
         <source>Orange</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
-        <translation>&amp;יאללה, לנער!</translation>
+        <translation>&amp;יאללה, מנערים!</translation>
     </message>
     <message>
         <source>&amp;Place Pen</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Pen &amp;Width</source>
-        <translation>ע&amp;ובי</translation>
+        <translation>&amp;עובי</translation>
     </message>
     <message>
         <source>Pen &amp;Velocity</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Add Your Name</source>
-        <translation>להוסיף את השם שלך</translation>
+        <translation>הוספת השם שלך</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -277,6 +277,55 @@
     </message>
 </context>
 <context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>צעצוע ציור</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>לצייר עם שני כפתורי סיבוב על צעצוע ציור אדום</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>ציור;לצייר;סקיצה;צעצוע;שרבוט;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>צעצוע הציור Scribblewick הוא צעצוע אדום עם מסך שחור ושני כפתורי סיבוב. כל לחיצה על מקש או תקתוק של כפתור מזיזים את העט צעד אחד שמאלה, ימינה, למעלה או למטה, ומשאירים אחריו קו ישר.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>בתפריטים שלו אפשר:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>לבחור את צבע העט, את צבע המסך, את עובי הקו ואת אורך הצעד</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>למחוק את המסך, או להניח את העט איפשהו באקראי</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>לשמור את הציור כקובץ BMP, או להדפיס אותו בגודל הדף</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>לחתום על הציור בשם שלך</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>מדרגות מצוירות בלבן על המסך השחור של הצעצוע</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>
@@ -324,7 +373,7 @@
     <message>
         <source>it is read-only</source>
         <extracomment>Said of a file or of a folder, after &quot;cannot write to %1:&quot; or &quot;cannot write in the folder %1:&quot;.</extracomment>
-        <translation>אפשר רק לקרוא, לא לכתוב</translation>
+        <translation>זה לקריאה בלבד</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>

@@ -22,7 +22,7 @@
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation>Autor slike: %1!</translation>
+        <translation>Tko je ovo nacrtao? %1!</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Olovka</translation>
+        <translation>Postavi &amp;olovku</translation>
     </message>
     <message>
         <source>Random</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>Sve jasno!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Igračka za crtanje</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Crtaj s dva okretna gumba na crvenoj igrački za crtanje</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>crtati;crtanje;skica;igračka;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick je igračka za crtanje: crvena igračka s crnim ekranom i dva okretna gumba. Svaki pritisak tipke ili klik gumba pomiče olovku za jedan korak lijevo, desno, gore ili dolje, a iza nje ostaje ravna crta.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>U njezinim izbornicima možeš:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>odabrati boju olovke, boju ekrana, debljinu crte i duljinu koraka</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>obrisati ekran ili postaviti olovku bilo gdje</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>spremiti sliku s igračke kao BMP datoteku ili je ispisati preko cijele stranice</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>potpisati svoj crtež svojim imenom</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Stube nacrtane bijelom bojom na crnom ekranu igračke</translation>
     </message>
 </context>
 <context>

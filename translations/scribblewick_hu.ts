@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Toll</translation>
+        <translation>&amp;Toll áthelyezése</translation>
     </message>
     <message>
         <source>Random</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 right, W or 8 up, X or 2 down; the space bar erases the screen.</source>
-        <translation>Rajzolj a nyílbillentyűkkel vagy betűkkel és számokkal: A vagy 4 balra viszi a tollat, D vagy 6 jobbra, W vagy 8 fel, X vagy 2 le; a szóköz letörli a képernyőt.</translation>
+        <translation>Rajzolj a nyílbillentyűkkel vagy a betűkkel és a számokkal: az A vagy a 4 balra viszi a tollat, a D vagy a 6 jobbra, a W vagy a 8 fel, az X vagy a 2 le; a szóköz letörli a képernyőt.</translation>
     </message>
     <message>
         <source>Scribblewick!</source>
@@ -253,19 +253,19 @@
     <message>
         <source>A or 4 moves pen left</source>
         <extracomment>The keys are the keys on the keyboard: keep the letter and the digit as they are.</extracomment>
-        <translation>A vagy 4 balra viszi a tollat</translation>
+        <translation>Az A vagy a 4 balra viszi a tollat</translation>
     </message>
     <message>
         <source>D or 6 moves pen right</source>
-        <translation>D vagy 6 jobbra viszi a tollat</translation>
+        <translation>A D vagy a 6 jobbra viszi a tollat</translation>
     </message>
     <message>
         <source>W or 8 moves pen up</source>
-        <translation>W vagy 8 felfelé viszi a tollat</translation>
+        <translation>A W vagy a 8 felfelé viszi a tollat</translation>
     </message>
     <message>
         <source>X or 2 moves pen down</source>
-        <translation>X vagy 2 lefelé viszi a tollat</translation>
+        <translation>Az X vagy a 2 lefelé viszi a tollat</translation>
     </message>
     <message>
         <source>Hit the space bar to reset Scribblewick!</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>Oké, értem!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Rajzolós játék</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Rajzolj két tekerőgombbal egy piros rajzolós játékon</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>rajz;rajzolás;vázlat;játék;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>A Scribblewick egy rajzolós játék: piros játék fekete képernyővel és két tekerőgombbal. Minden billentyűleütés vagy tekerőgomb-kattanás egy lépéssel balra, jobbra, fel vagy le viszi a tollat, és egyenes vonalat húz maga után.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>A menüiben:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>kiválaszthatod a toll színét, a képernyő színét, a vonal vastagságát és a lépés hosszát</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>letörölheted a képernyőt, vagy véletlenszerűen áthelyezheted a tollat</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>elmentheted a játék rajzát BMP-fájlba, vagy kinyomtathatod oldalnyi méretben</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>aláírhatod a rajzodat a neveddel</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Lépcső fehérrel rajzolva a játék fekete képernyőjén</translation>
     </message>
 </context>
 <context>
@@ -356,7 +405,7 @@
     </message>
     <message>
         <source>it leads to %1, which is a folder</source>
-        <translation>ide mutat: %1, ami egy mappa</translation>
+        <translation>egy mappára mutat (%1)</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -364,7 +413,7 @@
     </message>
     <message>
         <source>it leads to %1, which is not a regular file</source>
-        <translation>ide mutat: %1, ami nem szokásos fájl</translation>
+        <translation>egy nem szokásos fájlra mutat (%1)</translation>
     </message>
     <message>
         <source>there is no clipboard</source>

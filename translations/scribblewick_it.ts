@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Matita</translation>
+        <translation>Sposta la &amp;matita</translation>
     </message>
     <message>
         <source>Random</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>OK, ho capito!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Gioco da disegno</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Disegna con due manopole su un gioco rosso da disegno</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>disegnare;disegno;gioco;scarabocchio;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick è un gioco da disegno: un gioco rosso con uno schermo nero e due manopole. Ogni tasto premuto o scatto di manopola sposta la matita di un passo a sinistra, a destra, in alto o in basso e si lascia dietro una linea dritta.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>Dai suoi menu puoi:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>scegliere il colore della matita, il colore dello schermo, lo spessore della linea e la lunghezza del passo</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>cancellare lo schermo, o spostare la matita in un punto a caso</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>salvare il disegno del gioco come file BMP, o stamparlo a tutta pagina</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>firmare il tuo disegno con il tuo nome</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Una scala disegnata in bianco sullo schermo nero del gioco</translation>
     </message>
 </context>
 <context>

@@ -277,6 +277,55 @@
     </message>
 </context>
 <context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>おえかきおもちゃ</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>赤いおえかきおもちゃで、2つのつまみをまわして絵をかこう</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>おえかき;お絵かき;スケッチ;おもちゃ;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick は、黒いがめんと2つのつまみがある、赤いおえかきおもちゃです。キーをおすたび、またはつまみを1目もりまわすたびに、ペンが左・右・上・下へ1歩うごき、うしろにまっすぐな線をのこします。</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>メニューでできること：</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>ペンの色、がめんの色、線のふとさ、1歩の長さをえらぶ</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>がめんをけす、またはペンをどこかにポンとおく</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>おもちゃの絵を BMP ファイルに保存する、またはページに合わせていんさつする</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>自分の絵に名前でサインする</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>おもちゃの黒いがめんに白でかいた、かいだん</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>

@@ -5,11 +5,11 @@
     <name>Dialog1</name>
     <message>
         <source>Tell Pemrod Your Name</source>
-        <translation>Pemrod에게 이름을 알려 줘</translation>
+        <translation>펨로드에게 이름을 알려 주세요</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation>네 이름</translation>
+        <translation>이름</translation>
     </message>
     <message>
         <source>OK</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Magenta</source>
-        <translation>자홍색</translation>
+        <translation>진분홍색</translation>
     </message>
     <message>
         <source>Orange</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>How to use Scribblewick!</source>
-        <translation>Scribblewick 노는 법!</translation>
+        <translation>Scribblewick 놀이 방법!</translation>
     </message>
     <message>
         <source>About Scribblewick</source>
@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>Save Your Bitmap</source>
-        <translation>네 그림 저장하기</translation>
+        <translation>그림 저장하기</translation>
     </message>
     <message>
         <source>Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 right, W or 8 up, X or 2 down; the space bar erases the screen.</source>
-        <translation>화살표 키로 그리거나 글자 키와 숫자 키로 그려. A 또는 4 키는 펜을 왼쪽으로, D 또는 6 키는 오른쪽으로, W 또는 8 키는 위로, X 또는 2 키는 아래로 움직여. 스페이스 바를 누르면 화면이 지워져.</translation>
+        <translation>화살표 키로 그리거나 글자 키와 숫자 키로 그려요. A 또는 4 키는 펜을 왼쪽으로, D 또는 6 키는 오른쪽으로, W 또는 8 키는 위로, X 또는 2 키는 아래로 움직여요. 스페이스 바를 누르면 화면이 지워져요.</translation>
     </message>
     <message>
         <source>Scribblewick!</source>
@@ -177,23 +177,23 @@
     </message>
     <message>
         <source>Could not copy</source>
-        <translation>복사하지 못했어</translation>
+        <translation>복사하지 못했어요</translation>
     </message>
     <message>
         <source>The picture could not be put on the clipboard: %1.</source>
-        <translation>그림을 클립보드에 넣지 못했어: %1.</translation>
+        <translation>그림을 클립보드에 넣지 못했어요: %1.</translation>
     </message>
     <message>
         <source>Could not print</source>
-        <translation>인쇄하지 못했어</translation>
+        <translation>인쇄하지 못했어요</translation>
     </message>
     <message>
         <source>Scribblewick could not print: %1.</source>
-        <translation>Scribblewick에서 인쇄하지 못했어: %1.</translation>
+        <translation>Scribblewick에서 인쇄하지 못했어요: %1.</translation>
     </message>
     <message>
         <source>The picture could not be printed on “%1”: %2.</source>
-        <translation>“%1” 프린터로 그림을 인쇄하지 못했어: %2.</translation>
+        <translation>“%1” 프린터로 그림을 인쇄하지 못했어요: %2.</translation>
     </message>
     <message>
         <source>Bitmap Image (*.bmp)</source>
@@ -202,11 +202,11 @@
     </message>
     <message>
         <source>Could not save</source>
-        <translation>저장하지 못했어</translation>
+        <translation>저장하지 못했어요</translation>
     </message>
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
-        <translation>그림을 “%1” 파일로 저장하지 못했어: %2.</translation>
+        <translation>그림을 “%1” 파일로 저장하지 못했어요: %2.</translation>
     </message>
 </context>
 <context>
@@ -236,7 +236,7 @@
     <name>Form3</name>
     <message>
         <source>How to use Scribblewick!</source>
-        <translation>Scribblewick 노는 법!</translation>
+        <translation>Scribblewick 놀이 방법!</translation>
     </message>
     <message>
         <source>Tip!</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Use the keyboard for faster play!</source>
-        <translation>키보드로 하면 더 빨라!</translation>
+        <translation>키보드로 하면 더 빨라요!</translation>
     </message>
     <message>
         <source>Keystrokes:</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Hit the space bar to reset Scribblewick!</source>
-        <translation>스페이스 바를 누르면 Scribblewick이 깨끗해져!</translation>
+        <translation>스페이스 바를 누르면 Scribblewick이 깨끗해져요!</translation>
     </message>
     <message>
         <source>OK, I Got It!</source>
@@ -277,38 +277,87 @@
     </message>
 </context>
 <context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>그림 그리기 장난감</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>다이얼 두 개를 돌려 그림을 그리는 빨간 장난감</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>그림;그리기;스케치;장난감;낙서;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick은 그림 그리기 장난감이에요. 검은 화면과 다이얼 두 개가 달린 빨간 장난감이에요. 키를 한 번 누르거나 다이얼을 한 칸 돌릴 때마다 펜이 왼쪽, 오른쪽, 위, 아래로 한 걸음씩 움직이며 뒤에 곧은 선을 남겨요.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>메뉴에서 할 수 있는 일:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>펜 색깔, 화면 색깔, 선 굵기, 한 걸음의 길이 고르기</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>화면 지우기, 또는 펜을 아무 데나 놓기</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>장난감의 그림을 BMP 파일로 저장하거나 종이에 꽉 차게 인쇄하기</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>내 그림에 이름으로 서명하기</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>장난감의 검은 화면에 흰색으로 그린 계단</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>
-        <translation>그림이 비어 있어</translation>
+        <translation>그림이 비어 있어요</translation>
     </message>
     <message>
         <source>the printer reports no printable area</source>
-        <translation>프린터에 인쇄할 수 있는 곳이 없대</translation>
+        <translation>프린터가 종이에 인쇄할 수 있는 곳이 없대요</translation>
     </message>
     <message>
         <source>the picture cannot be scaled to the page</source>
-        <translation>그림을 종이 크기에 맞출 수 없어</translation>
+        <translation>그림을 종이 크기에 맞출 수 없어요</translation>
     </message>
     <message>
         <source>the printer did not accept the page</source>
-        <translation>프린터가 페이지를 받지 않았어</translation>
+        <translation>프린터가 페이지를 받지 않았어요</translation>
     </message>
     <message>
         <source>the printer did not take the document</source>
-        <translation>프린터가 인쇄할 문서를 받지 않았어</translation>
+        <translation>프린터가 인쇄할 문서를 받지 않았어요</translation>
     </message>
     <message>
         <source>the printer reported an error</source>
-        <translation>프린터에 오류가 났대</translation>
+        <translation>프린터에 오류가 났대요</translation>
     </message>
     <message>
         <source>no printer is set up on this computer</source>
-        <translation>이 컴퓨터에 설치된 프린터가 없어</translation>
+        <translation>이 컴퓨터에 설치된 프린터가 없어요</translation>
     </message>
     <message>
         <source>no printer is chosen as the default</source>
-        <translation>기본 프린터가 정해져 있지 않아</translation>
+        <translation>기본 프린터가 정해져 있지 않아요</translation>
     </message>
 </context>
 <context>
@@ -324,55 +373,55 @@
     <message>
         <source>it is read-only</source>
         <extracomment>Said of a file or of a folder, after &quot;cannot write to %1:&quot; or &quot;cannot write in the folder %1:&quot;.</extracomment>
-        <translation>읽기만 할 수 있어</translation>
+        <translation>읽기만 할 수 있어요</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation>%1 폴더가 없어</translation>
+        <translation>%1 폴더가 없어요</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation>%1 경로는 폴더가 아니야</translation>
+        <translation>%1 경로는 폴더가 아니에요</translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation>%1 폴더에 쓸 수 없어: %2</translation>
+        <translation>%1 폴더에 쓸 수 없어요: %2</translation>
     </message>
     <message>
         <source>cannot write to %1: %2</source>
-        <translation>%1 파일에 쓸 수 없어: %2</translation>
+        <translation>%1 파일에 쓸 수 없어요: %2</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation>그림이 비어 있어</translation>
+        <translation>그림이 비어 있어요</translation>
     </message>
     <message>
         <source>its links lead round in a circle</source>
-        <translation>링크가 빙글빙글 돌기만 해</translation>
+        <translation>링크가 빙글빙글 돌기만 해요</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>파일이 아니라 폴더야</translation>
+        <translation>파일이 아니라 폴더예요</translation>
     </message>
     <message>
         <source>it leads to %1, which is a folder</source>
-        <translation>링크가 가리키는 %1 경로는 폴더야</translation>
+        <translation>링크가 가리키는 %1 경로는 폴더예요</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>보통 파일이 아니야</translation>
+        <translation>보통 파일이 아니에요</translation>
     </message>
     <message>
         <source>it leads to %1, which is not a regular file</source>
-        <translation>링크가 가리키는 %1 경로는 보통 파일이 아니야</translation>
+        <translation>링크가 가리키는 %1 경로는 보통 파일이 아니에요</translation>
     </message>
     <message>
         <source>there is no clipboard</source>
-        <translation>클립보드가 없어</translation>
+        <translation>클립보드가 없어요</translation>
     </message>
     <message>
         <source>the clipboard did not take the picture</source>
-        <translation>클립보드가 그림을 받지 않았어</translation>
+        <translation>클립보드가 그림을 받지 않았어요</translation>
     </message>
 </context>
 </TS>

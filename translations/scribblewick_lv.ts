@@ -105,11 +105,11 @@
     </message>
     <message>
         <source>&amp;Shake It Baby!</source>
-        <translation>&amp;Sakrati mani, mazulīt!</translation>
+        <translation>&amp;Sakrati, sakrati!</translation>
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Zīmulis</translation>
+        <translation>Novieto &amp;zīmuli</translation>
     </message>
     <message>
         <source>Random</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>Labi, sapratu!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Zīmēšanas rotaļlieta</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Zīmē ar divām grozāmām pogām uz sarkanas zīmēšanas rotaļlietas</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>zīmēt;zīmējums;skice;rotaļlieta;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick ir zīmēšanas rotaļlieta: sarkana rotaļlieta ar melnu ekrānu un divām grozāmām pogām. Katrs taustiņa spiediens vai pogas klikšķis pārvieto zīmuli par vienu soli pa kreisi, pa labi, uz augšu vai uz leju un atstāj aiz tā taisnu līniju.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>Tās izvēlnēs vari:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>izvēlēties zīmuļa krāsu, ekrāna krāsu, līnijas biezumu un soļa garumu</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>notīrīt ekrānu vai novietot zīmuli kaut kur nejauši</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>saglabāt rotaļlietas zīmējumu kā BMP failu vai izdrukāt to visas lapas lielumā</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>parakstīt savu zīmējumu ar savu vārdu</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Kāpnes, uzzīmētas baltā krāsā uz rotaļlietas melnā ekrāna</translation>
     </message>
 </context>
 <context>

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation>G&amp;rijs</translation>
+        <translation>&amp;Grijs</translation>
     </message>
     <message>
         <source>&amp;Shake</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>P&amp;en</translation>
+        <translation>&amp;Pen verplaatsen</translation>
     </message>
     <message>
         <source>Random</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>OK, snap ik!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Tekenspeelgoed</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Teken met twee draaiknoppen op een rood tekenbord</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>tekenen;tekening;schets;speelgoed;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick is tekenspeelgoed: een rood tekenbord met een zwart scherm en twee draaiknoppen. Elke toetsaanslag en elke klik aan een knop zet de pen een stap naar links, rechts, omhoog of omlaag en laat een rechte lijn achter.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>In de menu’s kun je:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>de kleur van de pen, de kleur van het scherm, de dikte van de lijn en de lengte van een stap kiezen</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>het scherm leegvegen, of de pen ergens willekeurig neerzetten</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>de tekening als BMP-bestand opslaan, of afdrukken zodat ze de hele pagina vult</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>je tekening met je naam ondertekenen</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Een trap, in wit getekend op het zwarte scherm van het tekenbord</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,7 @@
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation>Autor rysunku: %1!</translation>
+        <translation>Kto to narysował? %1!</translation>
     </message>
 </context>
 <context>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Zachowaj</translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Ołówek</translation>
+        <translation>Przenieś &amp;ołówek</translation>
     </message>
     <message>
         <source>Random</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Save Your Bitmap</source>
-        <translation>Zachowaj swój rysunek</translation>
+        <translation>Zapisz swój rysunek</translation>
     </message>
     <message>
         <source>Draw with the arrow keys, or with the letters and digits: A or 4 moves the pen left, D or 6 right, W or 8 up, X or 2 down; the space bar erases the screen.</source>
@@ -202,11 +202,11 @@
     </message>
     <message>
         <source>Could not save</source>
-        <translation>Nie udało się zachować</translation>
+        <translation>Nie udało się zapisać</translation>
     </message>
     <message>
         <source>The picture could not be saved as “%1”: %2.</source>
-        <translation>Nie udało się zachować rysunku jako „%1”: %2.</translation>
+        <translation>Nie udało się zapisać rysunku jako „%1”: %2.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick masz od...</translation>
+        <translation>Zabawkę zrobił dla ciebie...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -277,6 +277,55 @@
     </message>
 </context>
 <context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Zabawka do rysowania</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Rysuj dwoma pokrętłami na czerwonej zabawce do rysowania</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>rysować;rysunek;szkic;zabawka;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick to zabawka do rysowania: czerwona zabawka z czarnym ekranem i dwoma pokrętłami. Każde naciśnięcie klawisza albo kliknięcie pokrętła przesuwa ołówek o jeden krok w lewo, w prawo, w górę lub w dół i zostawia za nim prostą linię.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>W jej menu możesz:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>wybrać kolor ołówka, kolor ekranu, grubość linii i długość kroku</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>wyczyścić ekran albo przenieść ołówek w losowe miejsce</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>zapisać rysunek z zabawki jako plik BMP albo wydrukować go na całą stronę</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>podpisać swój rysunek swoim imieniem</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Schodki narysowane na biało na czarnym ekranie zabawki</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>
@@ -304,7 +353,7 @@
     </message>
     <message>
         <source>no printer is set up on this computer</source>
-        <translation>na tym komputerze nie ustawiono żadnej drukarki</translation>
+        <translation>na tym komputerze nie zainstalowano żadnej drukarki</translation>
     </message>
     <message>
         <source>no printer is chosen as the default</source>

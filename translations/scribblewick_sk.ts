@@ -22,7 +22,7 @@
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation>Autor obrázku: %1!</translation>
+        <translation>Kto to nakreslil? %1!</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Pero</translation>
+        <translation>&amp;Presuň pero</translation>
     </message>
     <message>
         <source>Random</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>Jasné, rozumiem!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Kresliaca hračka</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Kresli dvoma otočnými gombíkmi na červenej kresliacej hračke</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>kresliť;kreslenie;skica;hračka;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick je kresliaca hračka: červená hračka s čiernou obrazovkou a dvoma otočnými gombíkmi. Každé stlačenie klávesu alebo cvaknutie gombíka posunie pero o krok doľava, doprava, hore alebo dole a za perom zostane rovná čiara.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>V jej ponukách môžeš:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>vybrať farbu pera, farbu obrazovky, hrúbku čiary a dĺžku kroku</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>zmazať obrazovku alebo presunúť pero hocikam</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>uložiť obrázok z hračky ako súbor BMP alebo ho vytlačiť na celú stranu</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>podpísať svoj obrázok svojím menom</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Schody nakreslené bielou farbou na čiernej obrazovke hračky</translation>
     </message>
 </context>
 <context>

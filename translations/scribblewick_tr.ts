@@ -277,6 +277,55 @@
     </message>
 </context>
 <context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Çizim Oyuncağı</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Kırmızı bir çizim oyuncağında iki düğmeyle çiz</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>çiz;çizim;karalama;oyuncak;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick bir çizim oyuncağıdır: siyah ekranlı ve iki düğmeli kırmızı bir oyuncak. Her tuşa basış ya da düğmenin her tıkı kalemi bir adım sola, sağa, yukarı ya da aşağı götürür ve arkasında düz bir çizgi bırakır.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>Menülerinden şunları yapabilirsin:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>kalemin rengini, ekranın rengini, çizginin kalınlığını ve adımın uzunluğunu seçmek</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>ekranı silmek ya da kalemi rastgele bir yere koymak</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>oyuncağın resmini BMP dosyası olarak kaydetmek ya da sayfaya sığacak şekilde yazdırmak</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>resmini adınla imzalamak</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Oyuncağın siyah ekranına beyazla çizilmiş bir merdiven</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>the picture is empty</source>

@@ -5,7 +5,7 @@
     <name>Dialog1</name>
     <message>
         <source>Tell Pemrod Your Name</source>
-        <translation>Скажи Pemrod, як тебе звати</translation>
+        <translation>Скажи Пемродові, як тебе звати</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -22,7 +22,7 @@
     <message>
         <source>%1 Made This!</source>
         <extracomment>The signature on the drawing: %1 is the name the child typed, as typed (it may be empty).</extracomment>
-        <translation>Автор малюнка – %1!</translation>
+        <translation>Хто це намалював? %1!</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>&amp;Олівець</translation>
+        <translation>Поставити &amp;олівець</translation>
     </message>
     <message>
         <source>Random</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Scribblewick is brought to you by...</source>
-        <translation>Scribblewick – тобі від...</translation>
+        <translation>Іграшку для тебе зробив...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>Усе зрозуміло!</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>Іграшка для малювання</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>Малюй двома крутилками на червоній іграшці для малювання</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>малювати;малюнок;ескіз;іграшка;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick – іграшка для малювання: червона іграшка з чорним екраном і двома крутилками. Кожне натискання клавіші чи клацання крутилки пересуває олівець на крок ліворуч, праворуч, угору чи вниз і лишає за ним пряму лінію.</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>У її меню можна:</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>вибрати колір олівця, колір екрана, товщину лінії й довжину кроку</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>стерти екран або поставити олівець кудись навмання</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>зберегти малюнок іграшки у файл BMP або надрукувати його на всю сторінку</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>підписати свій малюнок своїм ім’ям</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>Драбинка, намальована білим на чорному екрані іграшки</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Magenta</source>
-        <translation>洋紅色</translation>
+        <translation>桃紅色</translation>
     </message>
     <message>
         <source>Orange</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Place Pen</source>
-        <translation>放筆(&amp;P)</translation>
+        <translation>筆的位置(&amp;P)</translation>
     </message>
     <message>
         <source>Random</source>
@@ -274,6 +274,55 @@
     <message>
         <source>OK, I Got It!</source>
         <translation>好，我知道了！</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>Drawing Toy</source>
+        <extracomment>The desktop menu&apos;s name for the kind of program.</extracomment>
+        <translation>畫畫玩具</translation>
+    </message>
+    <message>
+        <source>Draw with two knobs on a red drawing toy</source>
+        <extracomment>One line under the toy&apos;s name in the desktop menu and the software centre.</extracomment>
+        <translation>用兩個旋鈕在紅色畫畫玩具上畫畫</translation>
+    </message>
+    <message>
+        <source>draw;sketch;toy;</source>
+        <extracomment>Words a desktop search finds the toy by: each one followed by a semicolon, the last too.</extracomment>
+        <translation>畫畫;繪圖;塗鴉;玩具;</translation>
+    </message>
+    <message>
+        <source>Scribblewick is a drawing toy: a red toy with a black screen and two knobs. Each key press or knob click moves the pen one step left, right, up or down and leaves a straight line behind it.</source>
+        <extracomment>The software centre&apos;s description, read by parents and children: its first paragraph.</extracomment>
+        <translation>Scribblewick 是一個畫畫玩具：紅色的玩具上有一塊黑色螢幕和兩個旋鈕。每按一下鍵，或把旋鈕轉一格，筆就往左、右、上或下走一步，並在後面留下一條直線。</translation>
+    </message>
+    <message>
+        <source>Its menus let you:</source>
+        <extracomment>The software centre&apos;s description: the line above a list of four things to do.</extracomment>
+        <translation>在它的選單裡，你可以：</translation>
+    </message>
+    <message>
+        <source>choose the pen colour, the screen colour, the line width and the step length</source>
+        <translation>選擇筆的顏色、螢幕的顏色、線的粗細和每一步的長度</translation>
+    </message>
+    <message>
+        <source>erase the screen, or drop the pen somewhere at random</source>
+        <translation>把螢幕擦乾淨，或把筆隨便放到一個地方</translation>
+    </message>
+    <message>
+        <source>save the toy&apos;s picture as a BMP file, or print it to fit the page</source>
+        <translation>把玩具上的畫儲存成 BMP 檔，或配合紙張大小列印出來</translation>
+    </message>
+    <message>
+        <source>sign your drawing with your name</source>
+        <translation>在你的畫上簽上你的名字</translation>
+    </message>
+    <message>
+        <source>A staircase drawn in white on the toy&apos;s black screen</source>
+        <extracomment>The software centre&apos;s caption of the toy&apos;s picture.</extracomment>
+        <translation>在玩具的黑色螢幕上用白色畫出的樓梯</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,13 @@
 // The catalogues as a translator hands them in: complete, every placeholder, line break, key
 // name and number kept, one access key where English has one (in brackets for Chinese,
-// Japanese and Korean), right-to-left texts that read from the right even when they start
-// with a name, and the desktop entry, the setup and the AppStream file in every language.
+// Japanese and Korean) and on a letter easy to see and type, right-to-left texts that read
+// from the right even when they start with a name, and the desktop entry, the setup (naming
+// NSIS's own Next button) and the AppStream file, description and caption too, in every
+// language.
+#include "drawing/menu_tree.h"
+#include "tests/support/catalogue.h"
+#include "windows/form1.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -100,6 +106,64 @@ bool readsFromTheRight(const QString& text) {
     return true;
 }
 
+// A letter an access key is hard to find on: one with a mark above or below (the underline runs
+// into it, and Czech or French keyboards type it from the number row), or with a descender the
+// underline crosses, or Hebrew's vav, too thin to see underlined.
+bool hardToSee(QChar c) {
+    if (c.decompositionTag() == QChar::Canonical) return true; // é, č, å, й, ё
+    return QStringLiteral("łŁøØđĐħ"
+                          "gjpqy"
+                          "дрруфцщДЦЩ"
+                          "קךןףץו")
+        .contains(c);
+}
+
+// Scripts whose letters that is said of. Arabic script is not checked: a letter's shape, and
+// whether it reaches below the line, follows its neighbours, and the letters with hamza or
+// madda (أ, آ) are keys of their own on Arabic and Persian keyboards.
+bool checkedScript(QChar c) {
+    return c.script() == QChar::Script_Latin || c.script() == QChar::Script_Greek ||
+           c.script() == QChar::Script_Cyrillic || c.script() == QChar::Script_Hebrew;
+}
+
+// Captions that keep their key on such a letter although a plain one is free, and why.
+struct KeyException {
+    const char* language;
+    const char16_t* caption;
+    const char* why;
+};
+constexpr KeyException KeyExceptions[] = {
+    {"he", u"&קובץ", "File's key on its first letter, where readers look for it first"},
+};
+
+// The captions that share a keyboard: the menu bar's titles, and each menu's entries.
+QList<QStringList> menuGroups() {
+    QList<QStringList> groups{{}};
+    for (const auto& item : drawing::menuTree<Form1>()) {
+        if (item.level == 1) {
+            groups.first() << QString::fromUtf8(item.caption);
+            groups << QStringList();
+        } else {
+            groups.last() << QString::fromUtf8(item.caption);
+        }
+    }
+    return groups;
+}
+
+// What the setup calls NSIS's Next button in a language: "&Next >" in its .nlf is "Next".
+QString nsisNextButton(const QString& nsisLanguage) {
+    QFile file(QStringLiteral(NSIS_LANGUAGE_FILES "/%1.nlf").arg(nsisLanguage));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    static const QRegularExpression comment(QStringLiteral("^#\\s*\\^NextBtn\\s*$"));
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (comment.match(lines[i]).hasMatch())
+            return QString(lines[i + 1])
+                .remove(QRegularExpression(QStringLiteral("\\(&\\w\\)|&|>")))
+                .trimmed();
+    return {};
+}
+
 } // namespace
 
 class TranslationsTest : public QObject {
@@ -163,7 +227,16 @@ private slots:
         const QString entry = QString::fromUtf8(desktop.readAll());
         QFile metainfo(QStringLiteral(METAINFO));
         QVERIFY(metainfo.open(QIODevice::ReadOnly));
-        const QString appstream = QString::fromUtf8(metainfo.readAll());
+        // How many of each element the AppStream file has in each language ("p" English,
+        // "pde" German).
+        QHash<QString, int> inLanguage;
+        for (QXmlStreamReader xml(&metainfo); !xml.atEnd();)
+            if (xml.readNext() == QXmlStreamReader::StartElement)
+                ++inLanguage[xml.name().toString() +
+                             xml.attributes().value(QLatin1String("xml:lang")).toString()];
+        QVERIFY(!metainfo.error() && inLanguage[QStringLiteral("p")] == 2 &&
+                inLanguage[QStringLiteral("li")] == 4 &&
+                inLanguage[QStringLiteral("caption")] == 1);
         QFile setupLanguages(QStringLiteral(SETUP_LANGUAGES));
         QVERIFY(setupLanguages.open(QIODevice::ReadOnly));
         // makensis reads UTF-8 only after a byte order mark.
@@ -175,15 +248,89 @@ private slots:
             for (const char* key : {"Name", "GenericName", "Comment", "Keywords"})
                 QVERIFY2(entry.contains(QStringLiteral("\n%1[%2]=").arg(key, language)),
                          qPrintable(QStringLiteral("%1[%2]").arg(key, language)));
-            for (const char* element : {"name", "summary"})
-                QVERIFY2(appstream.contains(
-                             QStringLiteral("<%1 xml:lang=\"%2\">").arg(element, language)),
+            // As many of each as English has: the description's paragraphs and points too.
+            for (const char* element : {"name", "summary", "p", "li", "caption"})
+                QVERIFY2(inLanguage[element + language] == inLanguage[element],
                          qPrintable(QStringLiteral("%1 %2").arg(element, language)));
             QVERIFY2(setup.contains(QRegularExpression(
                          QStringLiteral("\\n!insertmacro SCRIBBLEWICK_LANGUAGE \\w+ %1 ")
                              .arg(language))),
                      qPrintable(QStringLiteral("setup %1").arg(language)));
         }
+    }
+
+    // "Click Next" says the button as NSIS's own catalogue of the language writes it, in the
+    // language's quotation marks, not ASCII ones.
+    void setupNamesNsisNextButton() {
+        QFile setupLanguages(QStringLiteral(SETUP_LANGUAGES));
+        QVERIFY(setupLanguages.open(QIODevice::ReadOnly));
+        static const QRegularExpression line(
+            QStringLiteral("^!insertmacro SCRIBBLEWICK_LANGUAGE (\\w+) \\w+ (.*)$"),
+            QRegularExpression::MultilineOption);
+        QStringList faults;
+        int languages = 0;
+        for (const QRegularExpressionMatch& m :
+             line.globalMatch(QString::fromUtf8(setupLanguages.readAll()))) {
+            ++languages;
+            const QString button = nsisNextButton(m.captured(1));
+            if (button.isEmpty())
+                faults << m.captured(1) + QStringLiteral(": no ^NextBtn in its .nlf");
+            else if (!m.captured(2).contains(
+                         QRegularExpression(QStringLiteral("(?<!\\w)%1(?!\\w)")
+                                                .arg(QRegularExpression::escape(button)))))
+                faults << m.captured(1) + QStringLiteral(" does not name ") + button;
+            else if (m.captured(2).contains(QLatin1Char('\'') + button + QLatin1Char('\'')))
+                faults << m.captured(1) + QStringLiteral(" quotes ") + button +
+                              QStringLiteral(" in ASCII apostrophes");
+        }
+        QCOMPARE(languages, 27); // English and the catalogues' 26
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    void accessKeysOnPlainLetters() {
+        const QDir dir(QStringLiteral(TRANSLATIONS_DIR));
+        QStringList faults;
+        QSet<QString> exceptionsUsed;
+        for (const QString& name : dir.entryList({QStringLiteral("scribblewick_*.ts")})) {
+            QString language;
+            QHash<QString, QString> form1;
+            for (const Message& m : readCatalogue(dir.filePath(name), language))
+                if (m.context == QLatin1String("Form1")) form1[m.source] = m.translation;
+            for (const QStringList& group : menuGroups()) {
+                QStringList captions, keys;
+                for (const QString& source : group) {
+                    if (accessKeys(source) != 1) continue;
+                    captions << form1.value(source);
+                    keys << Catalogue::accessKey(captions.last());
+                }
+                for (qsizetype i = 0; i < captions.size(); ++i) {
+                    const QChar key = captions[i].at(captions[i].indexOf(QLatin1Char('&')) + 1);
+                    if (!checkedScript(key) || !hardToSee(key)) continue;
+                    QString free;
+                    for (const QChar c : Catalogue::spoken(captions[i]))
+                        if (c.isLetter() && checkedScript(c) && !hardToSee(c) &&
+                            !keys.contains(QString(c.toLower())) && !free.contains(c))
+                            free += c;
+                    if (free.isEmpty()) continue;
+                    const QString exception = language + captions[i];
+                    bool excepted = false;
+                    for (const KeyException& e : KeyExceptions)
+                        if (exception == QLatin1String(e.language) + QString::fromUtf16(e.caption))
+                            excepted = true;
+                    if (excepted)
+                        exceptionsUsed << exception;
+                    else
+                        faults << QStringLiteral("%1 %2: the key is on %3, and %4 are free")
+                                      .arg(language, captions[i], key, free);
+                }
+            }
+        }
+        // An exception no caption needs any more goes.
+        for (const KeyException& e : KeyExceptions)
+            if (!exceptionsUsed.contains(QLatin1String(e.language) + QString::fromUtf16(e.caption)))
+                faults << QStringLiteral("no longer needed: %1 %2")
+                              .arg(QLatin1String(e.language), QString::fromUtf16(e.caption));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 };
 
