@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <emscripten/val.h>
 
 namespace web_page {
@@ -80,6 +81,38 @@ private:
     QPoint designed_;
 };
 
+// The keyboard goes back to the drawing screen whenever a menu or another window of the toy
+// closes and none is left open, as a desktop gives it back to the main window: the page's
+// compositor would leave no window active, and every key would go nowhere.
+class KeyboardHome : public QObject {
+public:
+    explicit KeyboardHome(Form1& form)
+        : QObject(&form)
+        , form_(form) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Hide) return false;
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window && window->isWindow() && window != &form_)
+            QTimer::singleShot(0, this, [this] { comeHome(); });
+        return false;
+    }
+    void comeHome() {
+        if (QApplication::activePopupWidget()) return;
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const bool otherOpen = std::any_of(windows.begin(), windows.end(), [this](QWidget* w) {
+            return w != &form_ && w->isVisible() && w->windowType() != Qt::ToolTip;
+        });
+        if (otherOpen || !form_.isVisible()) return;
+        form_.activateWindow();
+        form_.Picture1->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    Form1& form_;
+};
+
 QPoint screenCorner(const QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     return screen ? screen->geometry().topLeft() : QPoint();
@@ -107,21 +140,20 @@ void prepare(Form1& form) {
 }
 
 void shown(Form1& form, const QString& language) {
-    emscripten::val html = emscripten::val::global("document")["documentElement"];
-    const QString tag = language.isEmpty()
-                            ? QStringLiteral("en")
-                            : QString(language).replace(QLatin1Char('_'), QLatin1Char('-'));
-    html.set("lang", tag.toStdString());
-    html.set("dir",
-             std::string(QGuiApplication::layoutDirection() == Qt::RightToLeft ? "rtl" : "ltr"));
     new FirstFrame(*form.Picture1);
+    new KeyboardHome(form);
     QObject::connect(&form, &QObject::destroyed, [] { tellPage("ended"); });
+    // A drawing on the screen makes the page ask before it is closed or reloaded.
+    QObject::connect(form.Picture1, &PictureBox::drawnOnChanged, [](bool drawn) {
+        if (!page().isUndefined()) page().call<void>("drawn", drawn);
+    });
     // The canvas moves on the page when the page lays itself out anew.
     if (QScreen* screen = form.screen())
         QObject::connect(screen, &QScreen::geometryChanged, &form,
                          [&form](const QRect& geometry) { form.move(geometry.topLeft()); });
-    if (!page().isUndefined())
-        page().call<void>("fit", form.frameGeometry().width(), form.frameGeometry().height());
+    if (page().isUndefined()) return;
+    page().call<void>("language", language.toStdString());
+    page().call<void>("fit", form.frameGeometry().width(), form.frameGeometry().height());
 }
 
 } // namespace web_page

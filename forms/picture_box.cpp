@@ -50,6 +50,11 @@ void PictureBox::stroke(QPointF from, QPointF to, std::uint32_t color) {
         painter.drawLine(from, to);
     painter.end();
 
+    if (!drawnOn_) {
+        drawnOn_ = true;
+        emit drawnOnChanged(true);
+    }
+
     const qreal reach = width / 2 + 1;
     const QRectF changed = QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach);
     update(changed.toAlignedRect().translated(contentsRect().topLeft()) & contentsRect());
@@ -67,6 +72,10 @@ void PictureBox::PSet(float x, float y, std::uint32_t color) {
 void PictureBox::Cls() {
     backing_.fill(colors::toQColor(backColor_));
     update(contentsRect());
+    if (drawnOn_) {
+        drawnOn_ = false;
+        emit drawnOnChanged(false);
+    }
 }
 
 void PictureBox::setBackColor(std::uint32_t color) {

@@ -31,6 +31,11 @@ public:
     std::function<bool(std::int16_t KeyCode, Qt::KeyboardModifiers Shift)> KeyDown;
 
     const QImage& backingImage() const { return backing_; }
+    // Whether anything was drawn since the screen was last wiped (or since the start).
+    bool drawnOn() const { return drawnOn_; }
+
+signals:
+    void drawnOnChanged(bool drawnOn);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,4 +49,5 @@ private:
     QImage backing_;
     std::uint32_t backColor_ = 0;
     int drawWidth_ = 1;
+    bool drawnOn_ = false;
 };

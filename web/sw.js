@@ -1,11 +1,14 @@
-// Keeps every file of the folder, so the toy starts offline after its first visit. A new
-// version of the toy is a new cache: the old one goes when the new one is in place.
+// Keeps every file of the folder, so the toy starts offline after its first visit. The page
+// has kept the program as it downloaded it: what is in the cache already is not fetched again.
+// A new version of the toy is a new cache: the old one goes when the new one is in place.
 "use strict";
 const cache = "scribblewick-@VERSION@";
-const files = [@FILES@];
+const files = [/*@FILES@*/];
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(cache).then((c) => c.addAll(files)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(cache).then((c) => Promise.all(files.map((file) =>
+    c.match(file, {ignoreSearch: true}).then((kept) => kept || c.add(file)))))
+    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {
