@@ -126,6 +126,26 @@ async function session(engine, s, url) {
           (box ? `device x ${box.x0}-${box.x1}, y ${box.y0}-${box.y1} (client about ` +
                  `${client.x}, ${client.y}; origin ${origin.x}, ${origin.y})` : "nothing"));
 
+    // A click opens the first menu, Escape closes it: "d" still draws, one step further.
+    const drawnShot = shot;
+    await b.click(page.canvas.x + (s.dir === "rtl" ? 599 - 20 : 20), page.canvas.y + 9);
+    let menu = null;
+    await until("the menu", async () => !(menu = await b.shot()).equals(drawnShot), 5000)
+      .catch(() => {});
+    fs.writeFileSync(shotFile("menu"), menu);
+    await b.press("Escape");
+    const closed = await until("the menu closed", async () => (await b.shot()).equals(drawnShot),
+                               5000).then(() => true, () => false);
+    await b.press("d");
+    const step = [Math.floor(origin.x) + (50 + px(4088)) * r, Math.floor(origin.y) + line.y * r];
+    const further = await until("one step more", async () => {
+      const p = pixels(shot = await b.shot());
+      return [0, 1].some((d) => p.at(step[0] + d, step[1] + d) === White);
+    }, 5000).then(() => true, () => false);
+    fs.writeFileSync(shotFile("after-menu"), shot);
+    check(!menu.equals(drawnShot) && closed && further, `after a menu and Escape "d" draws on` +
+          (menu.equals(drawnShot) ? " (no menu opened)" : closed ? "" : " (Escape left the menu open)"));
+
     const t3 = Date.now();
     const downloaded = b.download(15000);
     await b.press("Control+s");
