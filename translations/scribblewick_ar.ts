@@ -424,4 +424,59 @@
         <translation>الحافظة لم تقبل الرسمة</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>جارٍ تحميل Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>انتهى Scribblewick.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>إعادة اللعب</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>إعادة المحاولة</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>في الزيارة الأولى يُنزَّل %1 ميغابايت، وبعدها يبدأ Scribblewick فورًا، حتى دون اتصال بالإنترنت.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>تعذّر تنزيل Scribblewick ‏(%1). يُرجى التحقق من الاتصال ثم إعادة المحاولة.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>انقطع الاتصال</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>تعذّر تشغيل Scribblewick ‏(%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>لا يستطيع هذا المتصفح تشغيل Scribblewick: ليس فيه WebAssembly. المتصفحات الأحدث تستطيع.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>لا يستطيع Scribblewick الرسم في هذا المتصفح: WebGL معطّل، أو برنامج تشغيل الرسوميات محظور.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>جارٍ البدء…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>توقف Scribblewick فجأة (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>يحتاج Scribblewick إلى JavaScript، وهي معطّلة في هذا المتصفح.</translation>
+    </message>
+</context>
 </TS>

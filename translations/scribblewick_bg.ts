@@ -424,4 +424,59 @@
         <translation>клипбордът не прие рисунката</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick се зарежда…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick приключи.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Играй отново</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Опитай отново</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>При първото посещение се изтеглят %1 МБ; после Scribblewick тръгва веднага, дори без интернет.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick не можа да се изтегли (%1). Проверете връзката и опитайте отново.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>връзката прекъсна</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick не можа да тръгне (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Този браузър не може да пусне Scribblewick: няма WebAssembly. По-нов браузър може.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick не може да рисува в този браузър: WebGL е изключен или графичният драйвер е блокиран.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Стартиране…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick спря неочаквано (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick има нужда от JavaScript, а този браузър го е изключил.</translation>
+    </message>
+</context>
 </TS>

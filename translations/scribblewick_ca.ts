@@ -424,4 +424,59 @@
         <translation>el porta-retalls no ha agafat el dibuix</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>S&apos;està carregant Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick s&apos;ha acabat.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Torna a jugar</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Torna-ho a provar</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>La primera visita baixa %1 MB; després Scribblewick s&apos;obre de seguida, fins i tot sense connexió.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>No s&apos;ha pogut baixar Scribblewick (%1). Comproveu la connexió i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>la connexió s&apos;ha tallat</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick no s&apos;ha pogut iniciar (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Aquest navegador no pot fer funcionar Scribblewick: no té WebAssembly. Un navegador més nou sí que pot.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick no pot dibuixar en aquest navegador: el WebGL està desactivat o el controlador gràfic està bloquejat.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>S&apos;està iniciant…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick s&apos;ha aturat de cop (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick necessita JavaScript, i aquest navegador el té desactivat.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>schránka obrázek nepřijala</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick se načítá…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick skončil.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Hrát znovu</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Při první návštěvě se stáhne %1 MB; potom se Scribblewick spustí hned, i bez internetu.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick se nepodařilo stáhnout (%1). Zkontrolujte připojení a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>připojení se přerušilo</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick se nepodařilo spustit (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Tento prohlížeč Scribblewick nespustí: nemá WebAssembly. Novější prohlížeč to zvládne.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick v tomto prohlížeči nemůže kreslit: WebGL je vypnuté nebo je grafický ovladač zablokovaný.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Spouští se…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick se nečekaně zastavil (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick potřebuje JavaScript, který má tento prohlížeč vypnutý.</translation>
+    </message>
+</context>
 </TS>

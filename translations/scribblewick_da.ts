@@ -424,4 +424,59 @@
         <translation>udklipsholderen tog ikke imod tegningen</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Indlæser Scribblewick …</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick er slut.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Leg igen</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Prøv igen</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Første besøg henter %1 MB; derefter starter Scribblewick med det samme, også uden internet.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick kunne ikke hentes (%1). Tjek forbindelsen, og prøv så igen.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>forbindelsen blev afbrudt</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick kunne ikke starte (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Denne browser kan ikke køre Scribblewick: den har ikke WebAssembly. En nyere browser kan.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick kan ikke tegne i denne browser: WebGL er slået fra, eller grafikdriveren er blokeret.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Starter …</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick stoppede uventet (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick skal bruge JavaScript, som er slået fra i denne browser.</translation>
+    </message>
+</context>
 </TS>

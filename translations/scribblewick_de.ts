@@ -424,4 +424,59 @@
         <translation>die Zwischenablage hat das Bild nicht angenommen</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick wird geladen …</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick ist beendet.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Noch mal spielen</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Noch mal versuchen</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Beim ersten Besuch werden %1 MB geladen; danach startet Scribblewick sofort, auch ohne Internet.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick konnte nicht geladen werden (%1). Bitte die Verbindung prüfen und es dann noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>die Verbindung ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick konnte nicht starten (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Dieser Browser kann Scribblewick nicht ausführen: Ihm fehlt WebAssembly. Ein neuerer Browser kann es.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick kann in diesem Browser nicht malen: WebGL ist ausgeschaltet, oder der Grafiktreiber ist gesperrt.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Wird gestartet …</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick wurde unerwartet beendet (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick braucht JavaScript, und das ist in diesem Browser ausgeschaltet.</translation>
+    </message>
+</context>
 </TS>

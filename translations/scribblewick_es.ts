@@ -424,4 +424,59 @@
         <translation>el portapapeles no aceptó el dibujo</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Cargando Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick se ha cerrado.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jugar otra vez</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Intentar otra vez</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>La primera visita descarga %1 MB; después Scribblewick se abre enseguida, incluso sin conexión.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>No se pudo descargar Scribblewick (%1). Hay que comprobar la conexión y volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>se cortó la conexión</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick no pudo arrancar (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Este navegador no puede abrir Scribblewick: no tiene WebAssembly. Un navegador más nuevo sí puede.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick no puede dibujar en este navegador: WebGL está desactivado o el controlador de gráficos está bloqueado.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Arrancando…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick se detuvo de repente (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick necesita JavaScript, y este navegador lo tiene desactivado.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>کلیپ‌بورد نقاشی را نگرفت</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>در حال بارگیری Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>بازی با Scribblewick تمام شد.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>بازی دوباره</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>تلاش دوباره</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>در اولین بازدید %1 مگابایت بارگیری می‌شود؛ بعد از آن Scribblewick فوراً باز می‌شود، حتی بدون اینترنت.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>بارگیری Scribblewick ممکن نشد (%1). لطفاً اتصال را بررسی کنید و دوباره تلاش کنید.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>اتصال قطع شد</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>اجرای Scribblewick ممکن نشد (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>این مرورگر نمی‌تواند Scribblewick را اجرا کند: WebAssembly ندارد. مرورگرهای جدیدتر می‌توانند.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>در این مرورگر Scribblewick نمی‌تواند نقاشی کند: WebGL خاموش است یا درایور گرافیک مسدود شده است.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>در حال شروع…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>اجرای Scribblewick ناگهان متوقف شد (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>برای Scribblewick به JavaScript نیاز است که در این مرورگر خاموش است.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>leikepöytä ei ottanut piirrosta vastaan</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick latautuu…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick on suljettu.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Leiki uudestaan</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Yritä uudestaan</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Ensimmäisellä käynnillä ladataan %1 Mt; sen jälkeen Scribblewick käynnistyy heti, myös ilman verkkoyhteyttä.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewickin lataus ei onnistunut (%1). Tarkista yhteys ja yritä sitten uudestaan.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>yhteys katkesi</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick ei käynnistynyt (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Tämä selain ei pysty käyttämään Scribblewickiä: siinä ei ole WebAssemblyä. Uudempi selain pystyy.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick ei voi piirtää tässä selaimessa: WebGL on poistettu käytöstä tai näytönohjaimen ajuri on estetty.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Käynnistyy…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick pysähtyi odottamatta (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick tarvitsee JavaScriptiä, ja se on poistettu käytöstä tässä selaimessa.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>le presse-papiers n’a pas pris le dessin</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Chargement de Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick est terminé.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>La première visite télécharge %1 Mo&#xa0;; ensuite, Scribblewick démarre tout de suite, même hors ligne.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Impossible de télécharger Scribblewick (%1). Vérifiez la connexion, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>la connexion a été coupée</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Impossible de démarrer Scribblewick (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Ce navigateur ne peut pas faire tourner Scribblewick&#xa0;: il n’a pas WebAssembly. Un navigateur plus récent le peut.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick ne peut pas dessiner dans ce navigateur&#xa0;: WebGL est désactivé, ou le pilote graphique est bloqué.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick s’est arrêté sans prévenir (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick a besoin de JavaScript, qui est désactivé dans ce navigateur.</translation>
+    </message>
+</context>
 </TS>

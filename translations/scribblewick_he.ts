@@ -424,4 +424,59 @@
         <translation>לוח העריכה לא קיבל את הציור</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>רגע, Scribblewick נטען…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>המשחק ב-Scribblewick נגמר.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>לשחק שוב</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>לנסות שוב</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>בביקור הראשון יורדים %1 MB; אחר כך Scribblewick נפתח מיד, גם בלי אינטרנט.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>ההורדה של Scribblewick לא הצליחה (%1). כדאי לבדוק את החיבור ולנסות שוב.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>החיבור נקטע</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>ההפעלה של Scribblewick לא הצליחה (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>הדפדפן הזה לא יכול להריץ את Scribblewick: אין בו WebAssembly. דפדפן חדש יותר יכול.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>אי אפשר לצייר ב-Scribblewick בדפדפן הזה: WebGL כבוי, או שמנהל ההתקן של הגרפיקה חסום.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>מתחילים…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>פתאום Scribblewick נעצר (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>כדי לעבוד, Scribblewick צריך JavaScript, והוא כבוי בדפדפן הזה.</translation>
+    </message>
+</context>
 </TS>

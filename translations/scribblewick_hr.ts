@@ -424,4 +424,59 @@
         <translation>međuspremnik nije primio sliku</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick se učitava…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick je završio.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Igraj ponovno</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Pokušaj ponovno</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Pri prvom posjetu preuzima se %1 MB; nakon toga Scribblewick se pokreće odmah, čak i bez interneta.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick se nije mogao preuzeti (%1). Provjerite vezu pa pokušajte ponovno.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>veza se prekinula</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick se nije mogao pokrenuti (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Ovaj preglednik ne može pokrenuti Scribblewick: nema WebAssembly. Noviji preglednik može.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick ne može crtati u ovom pregledniku: WebGL je isključen ili je upravljački program za grafiku blokiran.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Pokretanje…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick se neočekivano zaustavio (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick treba JavaScript, a ovaj ga je preglednik isključio.</translation>
+    </message>
+</context>
 </TS>

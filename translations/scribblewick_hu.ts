@@ -424,4 +424,59 @@
         <translation>a vágólap nem fogadta el a képet</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>A Scribblewick betöltése…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>A Scribblewick bezárult.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Játssz újra</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Próbáld újra</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Az első látogatáskor %1 MB töltődik le; utána a Scribblewick azonnal elindul, internet nélkül is.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>A Scribblewicket nem sikerült letölteni (%1). Ellenőrizze a kapcsolatot, majd próbálja újra.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>megszakadt a kapcsolat</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>A Scribblewick nem tudott elindulni (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Ez a böngésző nem tudja futtatni a Scribblewicket: nincs benne WebAssembly. Egy újabb böngésző tudja.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>A Scribblewick nem tud rajzolni ebben a böngészőben: a WebGL ki van kapcsolva, vagy a grafikus illesztőprogram le van tiltva.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Indítás…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>A Scribblewick váratlanul leállt (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>A Scribblewickhez JavaScript kell, de ebben a böngészőben ki van kapcsolva.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>gli appunti non hanno preso il disegno</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Caricamento di Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick è chiuso.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Gioca ancora</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>La prima visita scarica %1 MB; dopo, Scribblewick parte subito, anche senza connessione.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Non è stato possibile scaricare Scribblewick (%1). Controllare la connessione e riprovare.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>la connessione si è interrotta</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick non è riuscito a partire (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Questo browser non può avviare Scribblewick: non ha WebAssembly. Un browser più recente può.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick non può disegnare in questo browser: WebGL è disattivato, oppure il driver grafico è bloccato.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick si è fermato all&apos;improvviso (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick ha bisogno di JavaScript, che in questo browser è disattivato.</translation>
+    </message>
+</context>
 </TS>

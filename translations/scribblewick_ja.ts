@@ -424,4 +424,59 @@
         <translation>クリップボードが絵を受け取りませんでした</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick をよみこんでいます…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick をおわりました。</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>もういちどあそぶ</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>もういちどためす</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>はじめての訪問では %1 MB をダウンロードします。そのあとは、オフラインでも Scribblewick がすぐにはじまります。</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick をダウンロードできませんでした（%1）。接続をたしかめてから、もういちどためしてください。</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>接続がとぎれました</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick をはじめられませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>このブラウザーでは Scribblewick をうごかせません。WebAssembly がないためです。新しいブラウザーならうごきます。</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>このブラウザーでは Scribblewick が絵をかけません。WebGL がオフになっているか、グラフィックドライバーがブロックされています。</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>はじめています…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick がとつぜんとまりました（%1）。</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick には JavaScript がひつようですが、このブラウザーではオフになっています。</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>클립보드가 그림을 받지 않았어요</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick을 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick이 끝났어요.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>다시 놀기</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>다시 해 보기</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>처음 방문할 때 %1 MB를 내려받아요. 그다음부터는 인터넷이 없어도 Scribblewick이 바로 시작돼요.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick을 내려받지 못했어요(%1). 인터넷 연결을 확인한 뒤 다시 해 보세요.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>연결 끊김</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick을 시작하지 못했어요(%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>이 브라우저에서는 Scribblewick을 실행할 수 없어요. WebAssembly가 없어요. 더 새로운 브라우저에서는 돼요.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>이 브라우저에서는 Scribblewick이 그림을 그릴 수 없어요. WebGL이 꺼져 있거나 그래픽 드라이버가 막혀 있어요.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>시작하는 중…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick이 갑자기 멈췄어요(%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick을 쓰려면 JavaScript가 필요한데, 이 브라우저에서는 꺼져 있어요.</translation>
+    </message>
+</context>
 </TS>

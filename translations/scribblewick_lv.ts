@@ -424,4 +424,59 @@
         <translation>starpliktuve nepieņēma zīmējumu</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick ielādējas…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick ir beidzies.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Spēlēt vēlreiz</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Mēģināt vēlreiz</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Pirmajā apmeklējumā tiek lejupielādēti %1 MB; pēc tam Scribblewick sākas uzreiz, arī bez interneta.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick neizdevās lejupielādēt (%1). Lūdzu, pārbaudiet savienojumu un mēģiniet vēlreiz.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>savienojums pārtrūka</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick neizdevās palaist (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Šī pārlūkprogramma nevar palaist Scribblewick: tai nav WebAssembly. Jaunāka pārlūkprogramma var.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick šajā pārlūkprogrammā nevar zīmēt: WebGL ir izslēgts vai grafikas draiveris ir bloķēts.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Palaiž…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick negaidīti apstājās (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick vajag JavaScript, bet šajā pārlūkprogrammā tas ir izslēgts.</translation>
+    </message>
+</context>
 </TS>

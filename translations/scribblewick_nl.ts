@@ -424,4 +424,59 @@
         <translation>het klembord heeft de tekening niet aangenomen</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick wordt geladen…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick is gestopt.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Nog een keer spelen</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Opnieuw proberen</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Bij het eerste bezoek wordt %1 MB gedownload; daarna start Scribblewick meteen, ook zonder internet.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick kon niet worden gedownload (%1). Controleer de verbinding en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>de verbinding werd verbroken</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick kon niet starten (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Deze browser kan Scribblewick niet draaien: hij heeft geen WebAssembly. Een nieuwere browser kan het wel.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick kan in deze browser niet tekenen: WebGL staat uit, of het grafische stuurprogramma is geblokkeerd.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Starten…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick is onverwacht gestopt (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick heeft JavaScript nodig, en dat staat uit in deze browser.</translation>
+    </message>
+</context>
 </TS>

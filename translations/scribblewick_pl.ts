@@ -424,4 +424,59 @@
         <translation>schowek nie przyjął rysunku</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Wczytywanie Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Zabawa w Scribblewick się skończyła.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Zagraj jeszcze raz</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Spróbuj jeszcze raz</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Przy pierwszej wizycie pobiera się %1 MB; potem Scribblewick uruchamia się od razu, nawet bez internetu.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Nie udało się pobrać Scribblewick (%1). Proszę sprawdzić połączenie i spróbować jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>połączenie zostało przerwane</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Nie udało się uruchomić Scribblewick (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Ta przeglądarka nie uruchomi Scribblewick: nie ma WebAssembly. Nowsza przeglądarka to potrafi.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick nie może rysować w tej przeglądarce: WebGL jest wyłączony albo sterownik grafiki jest zablokowany.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Uruchamianie…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick nagle się zatrzymał (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick potrzebuje JavaScriptu, który w tej przeglądarce jest wyłączony.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>a área de transferência não aceitou o desenho</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Carregando o Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>O Scribblewick foi fechado.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jogar de novo</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Tentar de novo</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>A primeira visita baixa %1 MB; depois disso, o Scribblewick abre na hora, até sem internet.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Não foi possível baixar o Scribblewick (%1). Verifique a conexão e tente de novo.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>a conexão caiu</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Não foi possível iniciar o Scribblewick (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Este navegador não consegue rodar o Scribblewick: ele não tem WebAssembly. Um navegador mais novo consegue.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>O Scribblewick não consegue desenhar neste navegador: o WebGL está desligado ou o driver de vídeo está bloqueado.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>O Scribblewick parou de repente (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>O Scribblewick precisa de JavaScript, que está desligado neste navegador.</translation>
+    </message>
+</context>
 </TS>

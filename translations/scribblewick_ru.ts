@@ -424,4 +424,59 @@
         <translation>буфер обмена не принял картинку</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick загружается…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Игра в Scribblewick закончилась.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Играть ещё</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Попробовать ещё раз</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>При первом посещении скачивается %1 МБ; потом Scribblewick запускается сразу, даже без интернета.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Не удалось скачать Scribblewick (%1). Проверьте подключение и попробуйте ещё раз.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>связь прервалась</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Не удалось запустить Scribblewick (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Этот браузер не может запустить Scribblewick: в нём нет WebAssembly. Более новый браузер сможет.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick не может рисовать в этом браузере: WebGL выключен или графический драйвер заблокирован.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Запуск…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick неожиданно остановился (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Для Scribblewick нужен JavaScript, а в этом браузере он выключен.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>schránka obrázok neprijala</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick sa načítava…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick sa skončil.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Hrať znova</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Skúsiť znova</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Pri prvej návšteve sa stiahne %1 MB; potom sa Scribblewick spustí hneď, aj bez internetu.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick sa nepodarilo stiahnuť (%1). Skontrolujte pripojenie a skúste to znova.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>pripojenie sa prerušilo</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick sa nepodarilo spustiť (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Tento prehliadač Scribblewick nespustí: nemá WebAssembly. Novší prehliadač to zvládne.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick v tomto prehliadači nemôže kresliť: WebGL je vypnuté alebo je grafický ovládač zablokovaný.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Spúšťa sa…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick sa nečakane zastavil (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick potrebuje JavaScript, ktorý má tento prehliadač vypnutý.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>pano resmi almadı</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick yükleniyor…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick kapandı.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Yeniden oyna</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Yeniden dene</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>İlk ziyarette %1 MB indirilir; sonra Scribblewick, internet olmasa bile hemen açılır.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Scribblewick indirilemedi (%1). Lütfen bağlantıyı kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>bağlantı koptu</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick başlatılamadı (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Bu tarayıcı Scribblewick’i çalıştıramaz: WebAssembly’si yok. Daha yeni bir tarayıcı çalıştırabilir.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick bu tarayıcıda çizemiyor: WebGL kapalı ya da grafik sürücüsü engellenmiş.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Başlatılıyor…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick beklenmedik bir şekilde durdu (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick’in JavaScript’e ihtiyacı var, ama bu tarayıcıda kapalı.</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>буфер обміну не прийняв малюнок</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>Scribblewick завантажується…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Гра в Scribblewick закінчилася.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Грати ще</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Спробувати ще раз</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>Під час першого відвідування завантажується %1 МБ; потім Scribblewick запускається одразу, навіть без інтернету.</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>Не вдалося завантажити Scribblewick (%1). Перевірте з’єднання і спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>з’єднання обірвалося</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Не вдалося запустити Scribblewick (%1).</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>Цей браузер не може запустити Scribblewick: у ньому немає WebAssembly. Новіший браузер зможе.</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick не може малювати в цьому браузері: WebGL вимкнено або графічний драйвер заблоковано.</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Запуск…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick несподівано зупинився (%1).</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick потрібен JavaScript, а в цьому браузері його вимкнено.</translation>
+    </message>
+</context>
 </TS>

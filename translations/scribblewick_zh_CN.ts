@@ -424,4 +424,59 @@
         <translation>剪贴板没有收下这幅画</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>正在加载 Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick 已经关闭了。</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>再玩一次</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>再试一次</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>第一次访问要下载 %1 MB；以后即使没有网络，Scribblewick 也能马上打开。</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>没能下载 Scribblewick（%1）。请检查网络连接，然后再试一次。</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>连接断了</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick 没能启动（%1）。</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>这个浏览器运行不了 Scribblewick：它没有 WebAssembly。换个新一点的浏览器就可以。</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick 没法在这个浏览器里画画：WebGL 被关掉了，或者显卡驱动被屏蔽了。</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>正在启动…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick 突然停下了（%1）。</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick 需要 JavaScript，但这个浏览器把它关掉了。</translation>
+    </message>
+</context>
 </TS>

@@ -424,4 +424,59 @@
         <translation>剪貼簿沒有收下這張畫</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Loading Scribblewick…</source>
+        <translation>正在載入 Scribblewick…</translation>
+    </message>
+    <message>
+        <source>Scribblewick has ended.</source>
+        <translation>Scribblewick 已經關閉了。</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>再玩一次</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>再試一次</translation>
+    </message>
+    <message>
+        <source>The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.</source>
+        <translation>第一次造訪要下載 %1 MB；之後就算沒有網路，Scribblewick 也能馬上開啟。</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not be downloaded (%1). Check the connection, then try again.</source>
+        <translation>沒辦法下載 Scribblewick（%1）。請檢查網路連線，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>the connection broke off</source>
+        <translation>連線中斷了</translation>
+    </message>
+    <message>
+        <source>Scribblewick could not start (%1).</source>
+        <translation>Scribblewick 沒辦法啟動（%1）。</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Scribblewick: it has no WebAssembly. A newer browser can.</source>
+        <translation>這個瀏覽器沒辦法執行 Scribblewick：它沒有 WebAssembly。換個新一點的瀏覽器就可以。</translation>
+    </message>
+    <message>
+        <source>Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked.</source>
+        <translation>Scribblewick 沒辦法在這個瀏覽器裡畫畫：WebGL 被關掉了，或是顯示卡驅動程式被封鎖了。</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>正在啟動…</translation>
+    </message>
+    <message>
+        <source>Scribblewick stopped unexpectedly (%1).</source>
+        <translation>Scribblewick 突然停下來了（%1）。</translation>
+    </message>
+    <message>
+        <source>Scribblewick needs JavaScript, which this browser has turned off.</source>
+        <translation>Scribblewick 需要 JavaScript，但這個瀏覽器把它關掉了。</translation>
+    </message>
+</context>
 </TS>
