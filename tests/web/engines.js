@@ -210,8 +210,9 @@ async function webkit(options) {
     waiting.set(id, {resolve, reject});
     view.stdin.write(JSON.stringify({id, op, ...fields}) + "\n");
   });
-  const window = await until("the view's window", () => events.find((e) => e.window), 30000)
-    .then((e) => String(e.window));
+  const window = await until("the view's window", () => ended || events.find((e) => e.window),
+                             30000).then((e) => { if (e === ended) throw ended; return String(e.window); })
+    .catch(async (e) => { await stop(view); await xvfb.stop(); throw e; });
   const xdotool = (...args) => new Promise((resolve, reject) =>
     execFile("xdotool", args, {env}, (error, out) => error ? reject(error) : resolve(out)));
   // The window gets the keyboard once, as a person's window manager would give it.
@@ -279,8 +280,10 @@ function pixels(png) {
 
 const engines = {chromium, firefox, webkit};
 
+// download() is to be asked for before the key that starts the download, as with playwright.
 async function launch(engine, options) {
   if (!engines[engine]) throw new Error("no engine " + engine);
+  if (options.touch && engine !== "chromium") throw new Error("touch is Chromium's alone");
   return engines[engine]({width: 900, height: 700, ratio: 1, locale: "en-US", touch: false,
                           ...options});
 }
