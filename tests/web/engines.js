@@ -140,6 +140,15 @@ async function firefox(options) {
   };
 }
 
+// What the sessions started goes with the script, however it ends (an exit before close()).
+const started = new Set();
+process.on("exit", () => { for (const child of started) try { process.kill(child.pid); } catch {} });
+function own(child) {
+  started.add(child);
+  child.once("exit", () => started.delete(child));
+  return child;
+}
+
 function stop(child) {
   return new Promise((resolve) => {
     if (child.exitCode !== null || child.signalCode !== null) return resolve();
@@ -150,9 +159,9 @@ function stop(child) {
 
 // An X display of the session's own; Xvfb picks a free number and tells it on fd 3.
 async function privateDisplay(width, height) {
-  const xvfb = spawn("Xvfb", ["-displayfd", "3", "-nolisten", "tcp", "-screen", "0",
-                              `${width}x${height}x24`],
-                     {stdio: ["ignore", "ignore", "ignore", "pipe"]});
+  const xvfb = own(spawn("Xvfb", ["-displayfd", "3", "-nolisten", "tcp", "-screen", "0",
+                                  `${width}x${height}x24`],
+                         {stdio: ["ignore", "ignore", "ignore", "pipe"]}));
   const number = await new Promise((resolve, reject) => {
     let text = "";
     xvfb.stdio[3].on("data", (d) => { text += d; if (text.includes("\n")) resolve(text.trim()); });
@@ -179,9 +188,9 @@ async function webkit(options) {
                XDG_CACHE_HOME: path.join(home, ".cache"), XDG_DATA_HOME: path.join(home, ".local"),
                LANGUAGE: options.locale.replace("-", "_"), NO_AT_BRIDGE: "1"};
   // The view's replies come on fd 3; its stdout and stderr carry the page's console.
-  const view = spawn("/usr/bin/python3", [path.join(__dirname, "webkit_view.py"),
-                     String(options.width), String(options.height), options.locale, profile,
-                     downloads], {env, stdio: ["pipe", "pipe", "pipe", "pipe"]});
+  const view = own(spawn("/usr/bin/python3", [path.join(__dirname, "webkit_view.py"),
+                         String(options.width), String(options.height), options.locale, profile,
+                         downloads], {env, stdio: ["pipe", "pipe", "pipe", "pipe"]}));
   const seen = [];
   for (const stream of [view.stdout, view.stderr])
     readline.createInterface({input: stream}).on("line", (line) => {
