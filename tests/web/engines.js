@@ -1,6 +1,7 @@
 // One way to drive the page in each of three engines, so one session runs in all of them:
 //   chromium  Debian's Chromium through playwright-core;
-//   firefox   Debian's Firefox ESR through puppeteer-core over WebDriver BiDi;
+//   firefox   Debian's Firefox ESR through puppeteer-core over WebDriver BiDi, in a window on a
+//             private Xvfb (headless Firefox has no WebGL on Linux);
 //   webkit    a WebKitGTK view of our own (webkit_view.py) in a private Xvfb, keys and clicks
 //             sent by xdotool as a person's would come, pictures from the view's snapshots.
 // const b = await launch(engine, {workDir, name, width, height, ratio, locale, touch});
