@@ -64,6 +64,12 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// A finger or pointer that slides off a held knob half lets it go, as it would a real button.
+void ImageBox::mouseMoveEvent(QMouseEvent* event) {
+    if (repeat_.isActive() && !rect().contains(event->position().toPoint())) repeat_.stop();
+    event->accept();
+}
+
 void ImageBox::hideEvent(QHideEvent* event) {
     repeat_.stop(); // a release no longer comes here
     QWidget::hideEvent(event);

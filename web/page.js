@@ -97,7 +97,6 @@ function refit() {
     fitToScreen();
     align();
     if (loader && loader.module()) loader.resizeCanvasElement(canvas);
-    if (window.scribblewickRepaint) window.scribblewickRepaint();
   }, 50);
 }
 addEventListener("resize", refit);

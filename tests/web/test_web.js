@@ -43,13 +43,20 @@ function freePort() {
   });
 }
 
+// The server counts the requests for each file, from its log.
 async function serve() {
   const port = await freePort();
-  const server = spawn("python3", ["-m", "http.server", String(port), "--bind", "127.0.0.1",
-                                   "--directory", webDir], {stdio: "ignore"});
+  const server = spawn("python3", ["-u", "-m", "http.server", String(port), "--bind", "127.0.0.1",
+                                   "--directory", webDir], {stdio: ["ignore", "ignore", "pipe"]});
+  const fetched = {};
+  server.stderr.on("data", (data) => {
+    for (const [, file] of String(data).matchAll(/"GET \/([^ ?"]*)[^"]*" 200/g))
+      fetched[file] = (fetched[file] || 0) + 1;
+  });
   const url = `http://127.0.0.1:${port}/`;
   await until("the server", () => fetch(url).then((r) => r.ok, () => false));
-  return {url, stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
+  return {url, fetched,
+          stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
 }
 
 // The canvas as the screen shows it, decoded in the page: pixels at device-pixel points.
@@ -68,6 +75,23 @@ async function decodeInPage(base64) {
   return {width: bitmap.width, height: bitmap.height, rgb};
 }
 const at = (shot, x, y) => shot.rgb.rgb[y * shot.rgb.width + x];
+// How many of the canvas's pixels are the pen's white and the frame's red, counted in the page.
+async function colours(page) {
+  const png = await page.locator("#qtcanvas canvas").screenshot();
+  return page.evaluate(async (base64) => {
+    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes]));
+    const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
+    c.drawImage(bitmap, 0, 0);
+    const d = c.getImageData(0, 0, bitmap.width, bitmap.height).data;
+    let white = 0, red = 0;
+    for (let i = 0; i < d.length; i += 4) {
+      if (d[i] === 255 && d[i + 1] === 255 && d[i + 2] === 255) white++;
+      if (d[i] === 255 && d[i + 1] === 0 && d[i + 2] === 0) red++;
+    }
+    return {white, red, all: d.length / 4};
+  }, png.toString("base64"));
+}
 
 // Whether `probe` comes true in time, as a check's result.
 const comes = (what, probe, timeout) => until(what, probe, timeout).then(() => true, (e) => {
@@ -112,8 +136,8 @@ async function drawsAndSaves(page, server) {
       if (at(shot, x, top + y) !== background.rgb[y * background.width + x]) differing++;
   check(differing === 0, `the frame's top rows are the background picture (${differing} differ)`);
 
-  // Five "d": white from the start five steps right, nothing beyond; a knob click one more.
-  await page.locator("#qtcanvas canvas").focus();
+  // Five "d", typed at once as a child does: white from the start five steps right, nothing
+  // beyond; a knob click one more.
   await page.keyboard.type("ddddd", {delay: 30});
   await until("the line", async () => at(shot = await shoot(page), ...point(px(4038), row)) === White);
   let line = true;
@@ -125,11 +149,81 @@ async function drawsAndSaves(page, server) {
   await page.mouse.click(knob.x, knob.y);
   await until("the knob's step", async () => at(shot = await shoot(page), ...point(px(4088), row)) === White);
   check(at(shot, ...point(px(4088) + 1, row)) !== White, "a click on a knob half draws one step");
+
+  // A menu entry picked with the mouse, a menu closed with Esc, a window closed with its
+  // button or Enter: each time the next keys draw again, with no click on the screen between.
+  const screenArea = {x: canvasInner.x - 2, y: top + canvasInner.y - 2, w: 500, h: 300};
+  const whites = (s) => {
+    let n = 0;
+    for (let y = screenArea.y; y < screenArea.y + screenArea.h; y++)
+      for (let x = screenArea.x; x < screenArea.x + screenArea.w; x++) if (at(s, x, y) === White) n++;
+    return n;
+  };
+  const drawsOn = async (what, keys) => {
+    const before = whites(await shoot(page));
+    await page.keyboard.type(keys, {delay: 30});
+    // Five steps are 17 pixels; four of them are more than any stray pixel.
+    check(await comes(what, async () => whites(await shoot(page)) >= before + px(200)),
+          `after ${what} the keys draw`);
+  };
+  await page.mouse.click(box.x + 160, box.y + 9); // Background Color
+  await page.mouse.click(box.x + 160, box.y + 52); // its Gray
+  check(await comes("the gray screen", async () => at(await shoot(page), ...point(300, 150)) === 0x808080),
+        "Background Color > Gray picked with the mouse greys the screen");
+  await drawsOn("a menu entry picked with the mouse", "xxxxx");
+  await page.mouse.click(box.x + 15, box.y + 9); // File
+  await page.keyboard.press("Escape");
+  await drawsOn("a menu closed with Esc", "aaaaa");
+  for (const [key, what, close] of [["F1", "the How-to window", "Enter"], ["F2", "the About window", "Enter"]]) {
+    const before = (await shoot(page)).rgb.rgb;
+    await page.keyboard.press(key);
+    check(await comes(what, async () => {
+      const now = (await shoot(page)).rgb.rgb;
+      return now.filter((v, i) => v !== before[i]).length > 5000;
+    }), `${key} opens ${what}`);
+    if (key === "F1") await page.screenshot({path: path.join(workDir, "web-windows.png")});
+    await page.keyboard.press(close);
+    await drawsOn(`${what} closed`, key === "F1" ? "wwwww" : "ddddd");
+  }
+
+  // The name dialog signs the drawing: the signature line was empty red.
+  const label = {x: 16, y: top + 16, w: 560, h: 16};
+  const inked = (s) => {
+    let n = 0;
+    for (let y = label.y; y < label.y + label.h; y++)
+      for (let x = label.x; x < label.x + label.w; x++) if (at(s, x, y) !== 0xff0000) n++;
+    return n;
+  };
+  const unsigned = inked(await shoot(page));
+  // Alt+M opens "More Fun", Return chooses its one entry; the dialog lies where it lies over the
+  // toy on the desktop (client 116, 166), its OK button at 264, 12.
+  await page.keyboard.press("Alt+m");
+  await page.keyboard.press("Enter");
+  await page.keyboard.type("Ada", {delay: 30});
+  await page.mouse.click(box.x + 116 + 264, box.y + top + 166 + 12);
+  check(await comes("the signature", async () => inked(await shoot(page)) > unsigned + 50),
+        "the name dialog signs the drawing");
+  await page.screenshot({path: path.join(workDir, "web-signed.png")});
+  await drawsOn("the name dialog's OK", "wwwww");
+
+  // A knob half held down goes on turning.
+  const heldFrom = (await colours(page)).white;
   await page.mouse.move(knob.x, knob.y);
   await page.mouse.down();
-  check(await comes("the held knob", async () => at(await shoot(page), ...point(px(4338), row)) === White),
+  check(await comes("the held knob", async () => (await colours(page)).white > heldFrom + 3 * px(250)),
         "a knob half held down goes on turning");
   await page.mouse.up();
+
+  // With a drawing on the screen, closing the page is asked about first (and here refused);
+  // after a Shake nothing is, and the reload below goes through unasked.
+  const asked = [];
+  page.on("dialog", (dialog) => {
+    asked.push(dialog.type());
+    dialog.dismiss().catch(() => {});
+  });
+  await page.close({runBeforeUnload: true});
+  check(await comes("the leave-page question", () => asked.includes("beforeunload"), 5000) &&
+        !page.isClosed(), "closing the page with a drawing asks first");
 
   // The toy's shortcuts reach the toy, not the browser.
   await page.evaluate(() => {
@@ -195,50 +289,25 @@ async function drawsAndSaves(page, server) {
         "the toy's shortcuts are kept from the browser (seen: " + Object.keys(seen).join(" ") +
         "; passed on: " + passed.join(" ") + ")");
 
-  // F1 and F2 open their windows over the toy; a click on the drawing screen brings it back.
-  const backToToy = () => page.mouse.click(box.x + canvasInner.x + 490, box.y + top + 340);
-  for (const [key, what] of [["F1", "the How-to window"], ["F2", "the About window"]]) {
-    const before = (await shoot(page)).rgb.rgb;
-    await page.keyboard.press(key);
-    check(await comes(what, async () => {
-      const now = (await shoot(page)).rgb.rgb;
-      return now.filter((v, i) => v !== before[i]).length > 5000;
-    }), `${key} opens ${what}`);
-    await backToToy();
-  }
-  await page.screenshot({path: path.join(workDir, "web-windows.png")});
+  await page.keyboard.press("F4");
+  await until("the shaken screen", async () => whites(await shoot(page)) === 0);
 
-  // The name dialog signs the drawing: the signature line was empty red.
-  const label = {x: 16, y: top + 16, w: 560, h: 16};
-  const inked = (s) => {
-    let n = 0;
-    for (let y = label.y; y < label.y + label.h; y++)
-      for (let x = label.x; x < label.x + label.w; x++) if (at(s, x, y) !== 0xff0000) n++;
-    return n;
-  };
-  const unsigned = inked(await shoot(page));
-  // Alt+M opens "More Fun", Return chooses its one entry; the dialog lies where it lies over the
-  // toy on the desktop (client 116, 166), its OK button at 264, 12.
-  await page.keyboard.press("Alt+m");
-  await page.keyboard.press("Enter");
-  await page.keyboard.type("Ada", {delay: 30});
-  await page.mouse.click(box.x + 116 + 264, box.y + top + 166 + 12);
-  check(await comes("the signature", async () => inked(await shoot(page)) > unsigned + 50),
-        "the name dialog signs the drawing");
-  await page.screenshot({path: path.join(workDir, "web-signed.png")});
-
-  // Offline: the service worker keeps the page; the server goes, a reload still starts it.
+  // Offline: the service worker keeps the page, the program it holds being the one the page
+  // downloaded; the server goes, a reload still starts it.
   await until("the service worker", () => page.evaluate(
     () => navigator.serviceWorker.controller !== null ||
           navigator.serviceWorker.ready.then(() => caches.keys()).then((k) => k.length > 0)));
+  check(server.fetched["scribblewick.wasm"] === 1,
+        `the first visit fetches the program once (${server.fetched["scribblewick.wasm"]} times)`);
   await server.stop();
+  asked.length = 0;
   await page.reload();
   check(await comes("the first frame offline", () => page.evaluate(
           () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000),
         "with the server gone a reload starts the toy");
+  check(asked.length === 0, "an empty screen is left unasked");
 
   // Exit ends it in the page; "Play again" starts it afresh.
-  await page.locator("#qtcanvas canvas").focus();
   await page.keyboard.press("Control+x");
   await page.locator("#ended").waitFor({state: "visible"});
   await page.click("#again");
@@ -246,18 +315,73 @@ async function drawsAndSaves(page, server) {
   check(await page.locator("#qtcanvas canvas").isVisible(), "Ctrl+X ends the toy, Play again starts it");
 }
 
+// A finger on a phone or tablet: a tap on a knob half steps, a finger held turns it on until it
+// slides off; turned and shrunk, the screen shows the whole toy, drawing kept, and no more.
+async function byTouch(page, context, name, sizes) {
+  const cdp = await context.newCDPSession(page);
+  const touch = (type, x, y) => cdp.send("Input.dispatchTouchEvent",
+                                         {type, touchPoints: type === "touchEnd" ? [] : [{x, y}]});
+  const box = await page.locator("#qtcanvas canvas").boundingBox();
+  const knob = {x: box.x + 80 + 16, y: box.y + (await clientTop(page)) + 364 + 32};
+  const start = (await colours(page)).white;
+  await touch("touchStart", knob.x, knob.y);
+  await touch("touchEnd");
+  let tapped = 0;
+  check(await comes("a tapped step", async () => (tapped = (await colours(page)).white) > start),
+        `${name}: a tap on a knob half draws a step`);
+  await touch("touchStart", knob.x, knob.y);
+  check(await comes("the held knob", async () =>
+          (await colours(page)).white > tapped + 3 * (tapped - start)),
+        `${name}: a finger held on a knob half goes on turning`);
+  await touch("touchMove", knob.x, knob.y - 60); // onto the red frame above
+  const still = await until("the knob to let go", async () => {
+    const before = (await colours(page)).white;
+    await new Promise((r) => setTimeout(r, 300));
+    return before === (await colours(page)).white && before;
+  }, 10000).catch(() => 0);
+  await new Promise((r) => setTimeout(r, 500));
+  check(still > 0 && (await colours(page)).white === still,
+        `${name}: a finger sliding off the knob half stops it`);
+  await touch("touchEnd");
+
+  for (const [width, height] of sizes) {
+    await page.setViewportSize({width, height});
+    const where = () => page.evaluate(() => {
+      const r = document.querySelector("#qtcanvas canvas").getBoundingClientRect();
+      const v = visualViewport;
+      return r.left >= v.offsetLeft - 0.5 && r.top >= v.offsetTop - 0.5 &&
+             r.right <= v.offsetLeft + v.width + 0.5 && r.bottom <= v.offsetTop + v.height + 0.5;
+    });
+    const inside = await comes(`the toy inside ${width} x ${height}`, where, 10000);
+    let seen = {};
+    const kept = await comes("the drawing repainted", async () => {
+      seen = await colours(page);
+      return seen.white > 0 && seen.red > seen.all / 5;
+    }, 10000);
+    check(inside && kept, `${name} at ${width} x ${height}: the whole toy in view, the drawing ` +
+          `kept (${seen.white} white, ${seen.red} red of ${seen.all} pixels)`);
+    fs.writeFileSync(path.join(workDir, `web-${name}-${width}x${height}.png`), await page.screenshot());
+  }
+}
+
 async function main() {
   fs.mkdirSync(workDir, {recursive: true});
   const server = await serve();
   const desktop = {viewport: {width: 900, height: 700}, deviceScaleFactor: 1};
-  const phone = {viewport: {width: 390, height: 844}, deviceScaleFactor: 2, isMobile: true,
+  const phone = {viewport: {width: 390, height: 844}, deviceScaleFactor: 3, isMobile: true,
                  hasTouch: true};
+  const tablet = {viewport: {width: 820, height: 1180}, deviceScaleFactor: 2, isMobile: true,
+                  hasTouch: true};
+  // Turned sideways, the browser's bars then taking some of the height; back upright.
+  const phoneSizes = [[844, 390], [844, 340], [390, 844]];
+  const tabletSizes = [[1180, 820], [820, 1180]];
   // Each language's menu bar is compared with the English one of the same screen.
   const sessions = [
     {name: "en", locale: "en-US", screen: desktop, lang: "en", dir: "ltr", everything: true},
     {name: "de", locale: "de-DE", screen: desktop, lang: "de", dir: "ltr", unlike: "en",
      refusedClipboard: true},
-    {name: "en-phone", locale: "en-GB", screen: phone, lang: "en", dir: "ltr"},
+    {name: "en-phone", locale: "en-GB", screen: phone, lang: "en", dir: "ltr", sizes: phoneSizes},
+    {name: "en-tablet", locale: "en-GB", screen: tablet, lang: "en", dir: "ltr", sizes: tabletSizes},
     {name: "ar-phone", locale: "ar-EG", screen: phone, lang: "ar", dir: "rtl", unlike: "en-phone"},
   ];
   const menuBars = {};
@@ -293,6 +417,7 @@ async function main() {
                 `${name}: the menu bar is not the English one`);
         }
         if (session.everything) await drawsAndSaves(page, server);
+        if (session.sizes) await byTouch(page, context, name, session.sizes);
         // A browser that refuses the clipboard (as Chrome does a page without the leave; here
         // told to by the test): the toy says so and why, and the download still comes.
         if (session.refusedClipboard) {

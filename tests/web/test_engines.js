@@ -1,7 +1,9 @@
-// The same short session in each engine: the page starts, five "d" typed at once (no click on
-// the drawing screen first) draw the line, Ctrl+S downloads the picture; at ratios 1 and 2, in
-// English, German and Arabic. Shots are kept in WORK-DIR/shots.
-// Usage: node engines_smoke.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
+// The same session in each engine, as a child meets the page: it starts, five "d" typed at once
+// (no click on the drawing screen first) draw the line, keys still draw after a menu and after
+// the How-to window, Ctrl+S downloads the picture, Exit ends the toy and "Play again" starts it,
+// and nothing fails uncaught in the console; at ratios 1 and 2, in English, German and Arabic.
+// Shots are kept in WORK-DIR/shots.
+// Usage: node test_engines.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
 "use strict";
 const {launch, engines, until, pixels} = require("./engines");
 const {spawn} = require("child_process");
@@ -160,10 +162,38 @@ async function session(engine, s, url) {
       if (s.ratio === 1) check(bmp && w === 599 && h === clientHeight, what);
       else check(bmp, what);
     } else check(false, `Ctrl+S downloads: ${file.error}`);
+
+    // F1's window closed with Enter: the keys draw again, one step down from where the pen is.
+    const beforeHelp = await b.shot();
+    await b.press("F1");
+    const helped = await until("the How-to window", async () => !(await b.shot()).equals(beforeHelp),
+                               5000).then(() => true, () => false);
+    await b.press("Enter");
+    await until("the window gone", async () => (await b.shot()).equals(beforeHelp), 5000)
+      .catch(() => {});
+    await b.press("x");
+    const drawsAgain = await until("a step down", async () =>
+      whitened(pixels(beforeHelp), pixels(await b.shot())) !== null, 5000).then(() => true, () => false);
+    check(helped && drawsAgain, "after F1 and Enter \"x\" draws on" + (helped ? "" : " (no window)"));
     fs.writeFileSync(shotFile("end"), await b.shot());
+
+    // Exit ends the toy in the page; "Play again" starts it afresh.
+    await b.press("Control+x");
+    const ended = await until("the ending", () => b.evaluate(() => !document.getElementById("ended").hidden),
+                              10000).then(() => true, () => false);
+    const again = await b.evaluate(() => {
+      const r = document.getElementById("again").getBoundingClientRect();
+      return {x: r.x + r.width / 2, y: r.y + r.height / 2, text: document.getElementById("again").textContent};
+    });
+    await b.click(again.x, again.y);
+    const restarted = await until("the first frame again", () => b.evaluate(
+      () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000)
+      .then(() => true, () => false);
+    check(ended && again.text && restarted, `Ctrl+X ends the toy, "${again.text}" starts it again`);
   } finally {
-    const errors = b.console.filter((m) => /error|rejection|exception|warn/i.test(m));
-    if (errors.length) console.log(`     ${engine} ${s.name} console:\n       ` + errors.join("\n       "));
+    const errors = b.console.filter((m) => /^(error|pageerror)|unhandled|uncaught/i.test(m));
+    check(errors.length === 0, "no error in the console" +
+          (errors.length ? ":\n       " + errors.join("\n       ") : ""));
     await b.close();
     timing.session = Date.now() - t0;
   }
