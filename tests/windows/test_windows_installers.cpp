@@ -30,6 +30,16 @@ QByteArray contents(const QString& path) {
 
 using Values = QMap<QString, QString>;
 
+// What `after` has that `before` had not, and what it lost: empty when they are the same.
+QString changes(const QStringList& before, const QStringList& after) {
+    QStringList lines;
+    for (const QString& entry : after)
+        if (!before.contains(entry)) lines << QStringLiteral("left behind: ") + entry;
+    for (const QString& entry : before)
+        if (!after.contains(entry)) lines << QStringLiteral("gone: ") + entry;
+    return lines.join(QLatin1Char('\n'));
+}
+
 // A fresh prefix on a fresh display, for one installer's whole round.
 struct Machine {
     XSession x;
@@ -224,7 +234,8 @@ void setupRound(bool forCurrentUser) {
     const QStringList arguments =
         quiet.section(QLatin1Char('"'), 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QCOMPARE(m.run(QStringList{quiet.section(QLatin1Char('"'), 1, 1)} + arguments), 0);
-    QCOMPARE(m.tree(), before);
+    const QString left = changes(before, m.tree());
+    QVERIFY2(left.isEmpty(), qPrintable(left));
     QVERIFY(m.scribblewickEntries(root).isEmpty());
 }
 
@@ -259,7 +270,8 @@ private slots:
         QCOMPARE(
             m.run({QStringLiteral("msiexec"), QStringLiteral("/x"), code, QStringLiteral("/qn")}),
             0);
-        QCOMPARE(m.tree(), before);
+        const QString left = changes(before, m.tree());
+        QVERIFY2(left.isEmpty(), qPrintable(left));
         QVERIFY(m.scribblewickEntries(QStringLiteral("HKLM")).isEmpty());
     }
 
