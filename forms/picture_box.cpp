@@ -87,10 +87,26 @@ void PictureBox::setDrawWidth(int pixels) {
     drawWidth_ = pixels < 1 ? 1 : pixels;
 }
 
+// The Windows sunken panel, its four shades a logical pixel wide each: Qt's own draws them a
+// device pixel wide above ratio 1 and leaves the rest of the border unpainted, which then shows
+// whatever lay beneath (on the screen one thing, in a captured picture another).
+void PictureBox::drawBorder(QPainter& painter) const {
+    const QPalette& p = palette();
+    const int x = 0, y = 0, w = width(), h = height();
+    painter.fillRect(x, y, 1, h - 1, p.dark());
+    painter.fillRect(x, y, w - 1, 1, p.dark());
+    painter.fillRect(x, y + h - 1, w, 1, p.light());
+    painter.fillRect(x + w - 1, y, 1, h, p.light());
+    painter.fillRect(x + 1, y + 1, 1, h - 3, p.shadow());
+    painter.fillRect(x + 1, y + 1, w - 3, 1, p.shadow());
+    painter.fillRect(x + 1, y + h - 2, w - 2, 1, p.midlight());
+    painter.fillRect(x + w - 2, y + 1, 1, h - 2, p.midlight());
+}
+
 void PictureBox::paintEvent(QPaintEvent* event) {
-    // A stroke repaints only inside the border; the border needs drawing only when exposed.
-    if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
     QPainter painter(this);
+    // A stroke repaints only inside the border; the border needs drawing only when exposed.
+    if (!contentsRect().contains(event->rect())) drawBorder(painter);
     painter.drawImage(contentsRect().topLeft(), backing_);
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 
+class QPainter;
+
 // The canvas control: a sunken 2-pixel border around a persistent backing image in device
 // pixels. Strokes go into the image and only the changed rectangle is repainted, so a drawing
 // survives being covered, minimised or moved off screen.
@@ -44,6 +46,7 @@ protected:
 
 private:
     static QPointF toPixelCentre(float x, float y);
+    void drawBorder(QPainter& painter) const;
     void stroke(QPointF from, QPointF to, std::uint32_t color);
 
     QImage backing_;

@@ -158,9 +158,25 @@ async function session(engine, s, url) {
       const bmp = file.bytes.toString("latin1", 0, 2) === "BM";
       const w = bmp ? file.bytes.readInt32LE(18) : 0, h = bmp ? file.bytes.readInt32LE(22) : 0;
       const what = `Ctrl+S downloads ${file.name}, ${bmp ? `a BMP of ${w} x ${h}` : "no BMP"}`;
-      // At ratio 1 the picture is the client area's pixels; what it should be at 2 is told only.
-      if (s.ratio === 1) check(bmp && w === 599 && h === clientHeight, what);
-      else check(bmp, what);
+      // The picture is the client area's device pixels, as the screen shows them (at the
+      // engine's rounding of the canvas's place).
+      const screen = pixels(await b.shot());
+      const stride = Math.ceil(w * 3 / 4) * 4, offset = bmp ? file.bytes.readUInt32LE(10) : 0;
+      const differing = (ox, oy) => {
+        let n = 0;
+        for (let y = 0; y < h; y++)
+          for (let x = 0; x < w; x++) {
+            const i = offset + (h - 1 - y) * stride + x * 3;
+            const v = (file.bytes[i + 2] << 16) | (file.bytes[i + 1] << 8) | file.bytes[i];
+            if (v !== screen.at(ox + x, oy + y)) n++;
+          }
+        return n;
+      };
+      const fx = Math.floor(origin.x), fy = Math.floor(origin.y);
+      const least = bmp ? Math.min(...[[0, 0], [1, 0], [0, 1], [1, 1]].map(([dx, dy]) =>
+        differing(fx + dx, fy + dy))) : -1;
+      check(bmp && w === 599 * r && h === clientHeight * r && least === 0,
+            `${what}, the screen's picture (${least} pixels differ)`);
     } else check(false, `Ctrl+S downloads: ${file.error}`);
 
     // F1's window closed with Enter: the keys draw again, one step down from where the pen is.
