@@ -1,5 +1,7 @@
 #include "web_page.h"
 
+#include "web_touch.h"
+
 #include "forms/forms.h"
 #include "forms/picture_box.h"
 #include "windows/form1.h"
@@ -129,6 +131,7 @@ void beforeWindows(const QString& language) {
         font.setFamilies(QStringList{font.family()} +
                          QFontDatabase::applicationFontFamilies(added));
     QApplication::setFont(font);
+    web_touch::beforeWindows();
 }
 
 void prepare(Form1& form) {
@@ -136,6 +139,7 @@ void prepare(Form1& form) {
     // the title hint even when frameless.)
     form.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     new Placement(form, form.geometry().topLeft());
+    web_touch::prepare(form);
     form.move(screenCorner(form));
 }
 

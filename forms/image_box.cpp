@@ -50,12 +50,16 @@ void ImageBox::reportPress(Qt::MouseButton button, Qt::KeyboardModifiers modifie
                   static_cast<float>(units::pixelsToTwips(at.y())));
 }
 
-void ImageBox::mousePressEvent(QMouseEvent* event) {
-    heldButton_ = event->button();
-    heldModifiers_ = event->modifiers();
-    heldAt_ = event->position();
+void ImageBox::hold(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {
+    heldButton_ = button;
+    heldModifiers_ = modifiers;
+    heldAt_ = at;
     repeat_.start(RepeatDelayMs);
     reportPress(heldButton_, heldModifiers_, heldAt_);
+}
+
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+    hold(event->button(), event->modifiers(), event->position());
     event->accept();
 }
 

@@ -24,6 +24,9 @@ public:
 
     // A left press in the middle, as assistive technology asks for one.
     void press();
+    // A press at `at` held down until let go (a finger on a zone around the picture, say).
+    void hold(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
+    void letGo() { repeat_.stop(); }
 
     // Held down, a press repeats as a held key does: after the first wait, every interval.
     static constexpr int RepeatDelayMs = 400;

@@ -139,6 +139,33 @@ window.scribblewick = {
     offline();
   },
   drawn: keep,
+  // A text box of the toy at x, y (the toy's pixels) takes the keyboard: a browser text field
+  // over it brings the system's on-screen keyboard, and what it holds goes back to the toy.
+  typeInto(x, y, width, height, text, cursor) {
+    let field = $("typing");
+    if (!field) {
+      field = document.createElement("input");
+      field.id = "typing";
+      field.type = "text";
+      field.autocomplete = "off";
+      field.setAttribute("aria-hidden", "true");
+      field.addEventListener("input", () => loader.module().scribblewickTyped(
+        field.value, field.selectionStart === null ? field.value.length : field.selectionStart));
+      $("toy").appendChild(field);
+    }
+    Object.assign(field.style, {left: x + "px", top: y + "px", width: width + "px",
+                                height: height + "px"});
+    field.value = text;
+    field.setSelectionRange(cursor, cursor);
+    field.focus({preventScroll: true});
+  },
+  stopTyping() {
+    const field = $("typing");
+    if (!field) return;
+    const had = document.activeElement === field;
+    field.remove();
+    if (had) focusToy();
+  },
   ended() {
     keep(false);
     $("toy").hidden = true;
