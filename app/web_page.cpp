@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 namespace web_page {
@@ -120,7 +121,24 @@ QPoint screenCorner(const QWidget& window) {
     return screen ? screen->geometry().topLeft() : QPoint();
 }
 
+// Called by the page once a change of the viewport has settled: the canvas may have been
+// cleared by its new size, so every window is painted again.
+void repaint() {
+    QTimer::singleShot(0, qApp, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible()) continue;
+            window->update();
+            for (QWidget* child : window->findChildren<QWidget*>())
+                child->update();
+        }
+    });
+}
+
 } // namespace
+
+EMSCRIPTEN_BINDINGS(scribblewick_page) {
+    emscripten::function("scribblewickRepaint", &repaint);
+}
 
 void beforeWindows(const QString& language) {
     QFont font(QStringLiteral("DejaVu Sans"), 9);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOption>
+#include <QTouchEvent>
 #include <algorithm>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -41,31 +42,56 @@ public:
     }
 };
 
-// A zone around a knob half, reaching into the red frame, that turns it for a finger or a
-// pointer until it lets go or slides off. (A finger comes as the mouse: Qt 6.4's page delivers
-// the browser's touches wrongly, ending every held finger when one lifts, and a widget that
-// takes touches itself brings the page down; so a second finger turns nothing.)
+// A zone around a knob half, reaching into the red frame, that turns it for a finger (each
+// finger its own zone, so two knobs turn at once) or a pointer, until it lets go or slides off.
 class KnobZone : public QWidget {
 public:
     KnobZone(ImageBox& knob, const QRect& zone)
         : QWidget(knob.parentWidget())
         , knob_(knob) {
         setGeometry(zone);
+        setAttribute(Qt::WA_AcceptTouchEvents);
         raise();
         show();
     }
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        knob_.hold(event->button(), event->modifiers(),
-                   knob_.mapFromGlobal(mapToGlobal(event->position())));
+    bool event(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel: {
+            const auto& points = static_cast<QTouchEvent*>(event)->points();
+            if (event->type() == QEvent::TouchBegin && !points.isEmpty())
+                press(points.first().position());
+            else if (!std::any_of(points.begin(), points.end(), [this](const QEventPoint& p) {
+                         return p.state() != QEventPoint::Released &&
+                                rect().contains(p.position().toPoint());
+                     }))
+                knob_.letGo();
+            event->accept();
+            return true;
+        }
+        case QEvent::MouseButtonPress:
+            press(static_cast<QMouseEvent*>(event)->position());
+            return true;
+        case QEvent::MouseMove:
+            if (!rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+                knob_.letGo();
+            return true;
+        case QEvent::MouseButtonRelease:
+            knob_.letGo();
+            return true;
+        default:
+            return QWidget::event(event);
+        }
     }
-    void mouseMoveEvent(QMouseEvent* event) override {
-        if (!rect().contains(event->position().toPoint())) knob_.letGo();
-    }
-    void mouseReleaseEvent(QMouseEvent*) override { knob_.letGo(); }
 
 private:
+    void press(QPointF at) {
+        knob_.hold(Qt::LeftButton, Qt::NoModifier, knob_.mapFromGlobal(mapToGlobal(at)));
+    }
     ImageBox& knob_;
 };
 
@@ -167,10 +193,19 @@ void focusMoved(QWidget*, QWidget* now) {
                       edit->text().toStdString(), edit->cursorPosition());
 }
 
+// The page's word that no finger is left on the screen: Qt 6.4's page loses the lift of every
+// finger but one, which would leave a knob turning on its own.
+void fingersUp() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (ImageBox* knob : window->findChildren<ImageBox*>())
+            knob->letGo();
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(scribblewick_typing) {
     emscripten::function("scribblewickTyped", &typed);
+    emscripten::function("scribblewickFingersUp", &fingersUp);
 }
 
 bool touchScreen() {

@@ -96,7 +96,10 @@ function refit() {
   refitTimer = setTimeout(() => {
     fitToScreen();
     align();
-    if (loader && loader.module()) loader.resizeCanvasElement(canvas);
+    if (loader && loader.module()) {
+      loader.resizeCanvasElement(canvas);
+      loader.module().scribblewickRepaint();
+    }
   }, 50);
 }
 addEventListener("resize", refit);
@@ -308,6 +311,12 @@ function keepKeys() {
     if (/^F([1-9]|10)$/.test(e.key) || (modified && !clipboard && !zoom)) e.preventDefault();
   });
 }
+
+// The last finger lifted: every knob lets go (the program may not hear of each finger).
+for (const type of ["touchend", "touchcancel"])
+  canvas.addEventListener(type, (e) => {
+    if (e.touches.length === 0 && loader && loader.module()) loader.module().scribblewickFingersUp();
+  }, true);
 
 // Back to the page (from the download panel, another tab, the print dialog): the keys draw.
 addEventListener("focus", () => setTimeout(focusToy));

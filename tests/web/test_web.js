@@ -76,21 +76,29 @@ async function decodeInPage(base64) {
 }
 const at = (shot, x, y) => shot.rgb.rgb[y * shot.rgb.width + x];
 // How many of the canvas's pixels are the pen's white and the frame's red, counted in the page.
-async function colours(page) {
+// The box the white pixels span is measured inside `inner` (canvas pixels: the drawing area).
+async function colours(page, inner = {x0: 0, y0: 0, x1: 599, y1: 10000}) {
   const png = await page.locator("#qtcanvas canvas").screenshot();
-  return page.evaluate(async (base64) => {
+  return page.evaluate(async ([base64, inner]) => {
     const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
     const bitmap = await createImageBitmap(new Blob([bytes]));
     const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
     c.drawImage(bitmap, 0, 0);
     const d = c.getImageData(0, 0, bitmap.width, bitmap.height).data;
-    let white = 0, red = 0;
+    const ratio = bitmap.width / 599;
+    let white = 0, red = 0, left = Infinity, right = -1, top = Infinity, bottom = -1;
     for (let i = 0; i < d.length; i += 4) {
-      if (d[i] === 255 && d[i + 1] === 255 && d[i + 2] === 255) white++;
+      if (d[i] === 255 && d[i + 1] === 255 && d[i + 2] === 255) {
+        white++;
+        const x = (i / 4) % bitmap.width / ratio, y = Math.floor(i / 4 / bitmap.width) / ratio;
+        if (x < inner.x0 || x >= inner.x1 || y < inner.y0 || y >= inner.y1) continue;
+        left = Math.min(left, x); right = Math.max(right, x);
+        top = Math.min(top, y); bottom = Math.max(bottom, y);
+      }
       if (d[i] === 255 && d[i + 1] === 0 && d[i + 2] === 0) red++;
     }
-    return {white, red, all: d.length / 4};
-  }, png.toString("base64"));
+    return {white, red, all: d.length / 4, width: right - left, height: bottom - top};
+  }, [png.toString("base64"), inner]);
 }
 
 // Whether `probe` comes true in time, as a check's result.
@@ -317,10 +325,16 @@ async function drawsAndSaves(page, server) {
 
 // A finger on a phone or tablet: a tap on a knob half steps, a finger held turns it on until it
 // slides off; turned and shrunk, the screen shows the whole toy, drawing kept, and no more.
-async function byTouch(page, context, name, sizes) {
+const ratioOf = (shot) => shot.rgb.width / 599;
+async function byTouch(page, context, name, sizes, typesName) {
   const cdp = await context.newCDPSession(page);
-  const touch = (type, x, y) => cdp.send("Input.dispatchTouchEvent",
-                                         {type, touchPoints: type === "touchEnd" ? [] : [{x, y}]});
+  // Each finger a new identifier, as browsers give them.
+  let finger = 10;
+  const touch = (type, x, y) => {
+    if (type === "touchStart") finger++;
+    return cdp.send("Input.dispatchTouchEvent",
+                    {type, touchPoints: type === "touchEnd" ? [] : [{x, y, id: finger}]});
+  };
   const box = await page.locator("#qtcanvas canvas").boundingBox();
   const knob = {x: box.x + 80 + 16, y: box.y + (await clientTop(page)) + 364 + 32};
   const start = (await colours(page)).white;
@@ -343,6 +357,76 @@ async function byTouch(page, context, name, sizes) {
   check(still > 0 && (await colours(page)).white === still,
         `${name}: a finger sliding off the knob half stops it`);
   await touch("touchEnd");
+
+  // The knob halves answer in zones a finger's size, out into the red frame: 8 pixels above
+  // the up knob, and two fingers on two knobs turn both.
+  const top = box.y + (await clientTop(page));
+  const beforeZone = (await colours(page)).white;
+  await touch("touchStart", box.x + 520, top + 356);
+  await touch("touchEnd");
+  check(await comes("a step from the frame", async () => (await colours(page)).white > beforeZone),
+        `${name}: a tap on the frame above a knob half turns it`);
+  // Inside the border, whose lower lines are white.
+  const screenArea = {x0: 51, y0: top - box.y + 51, x1: 550, y1: top - box.y + 350};
+  const spread = await colours(page, screenArea);
+  await cdp.send("Input.dispatchTouchEvent", {type: "touchStart", touchPoints: [
+    {x: knob.x, y: knob.y, id: 1}, {x: box.x + 520, y: top + 380, id: 2}]});
+  finger = 2;
+  let now = spread;
+  check(await comes("two knobs turning", async () => {
+    now = await colours(page, screenArea);
+    return now.width > spread.width + 5 && now.height > spread.height + 5;
+  }), `${name}: two fingers on two knobs turn both (the drawing from ${spread.width} x ` +
+      `${spread.height} to ${now.width} x ${now.height})`);
+  fs.writeFileSync(path.join(workDir, `web-${name}-two.png`), await page.screenshot());
+  await touch("touchEnd");
+
+  // Menus by a finger: entries a finger high, so the second lies where it does only then.
+  const tap = (x, y) => touch("touchStart", box.x + x, box.y + y).then(() => touch("touchEnd"));
+  await tap(160, 9); // Background Color
+  await page.waitForTimeout(300);
+  fs.writeFileSync(path.join(workDir, `web-${name}-menu.png`), await page.screenshot());
+  await tap(160, 19 + 44 + 22); // the middle of its second entry, Gray
+  check(await comes("the gray screen", async () => {
+    const shot = await shoot(page);
+    return at(shot, Math.round(300 * ratioOf(shot)), Math.round((top - box.y + 150) * ratioOf(shot))) === 0x808080;
+  }), `${name}: Background Color > Gray tapped, on entries a finger high`);
+
+  // The name typed with the on-screen keyboard: a browser field takes the keyboard, and what
+  // it commits, several letters at once or composed, signs the drawing whole.
+  if (typesName) {
+    const labelInk = async () => {
+      const shot = await shoot(page), r = ratioOf(shot), y0 = Math.round((top - box.y + 16) * r);
+      let n = 0;
+      for (let y = y0; y < y0 + Math.round(16 * r); y++)
+        for (let x = Math.round(16 * r); x < Math.round(576 * r); x++) if (at(shot, x, y) !== 0xff0000) n++;
+      return n;
+    };
+    const sign = async (what, send) => {
+      const before = await labelInk();
+      await tap(518, 9); // More Fun
+      await page.waitForTimeout(300);
+      await tap(518, 19 + 22); // Add Your Name
+      const field = await comes("the field for the on-screen keyboard", () => page.evaluate(
+        () => document.activeElement && document.activeElement.id === "typing"), 5000);
+      await send();
+      fs.writeFileSync(path.join(workDir, `web-${name}-name.png`), await page.screenshot());
+      await tap(116 + 224 + 40, top - box.y + 166 + 22); // OK, a finger high
+      let after = before;
+      await comes("the signature", async () => (after = await labelInk()) !== before, 5000);
+      check(field && after !== before, `${name}: ${what} signs the drawing (${before} -> ${after})`);
+      return after;
+    };
+    const one = await sign("one letter from the on-screen keyboard",
+                           () => cdp.send("Input.insertText", {text: "M"}));
+    const three = await sign("three letters committed at once",
+                             () => cdp.send("Input.insertText", {text: "Mia"}));
+    await sign("a letter composed, then committed", async () => {
+      await cdp.send("Input.imeSetComposition", {text: "e", selectionStart: 1, selectionEnd: 1});
+      await cdp.send("Input.insertText", {text: "é"});
+    });
+    check(three > one + 20, `${name}: a commit of three letters arrives whole (${one} -> ${three})`);
+  }
 
   for (const [width, height] of sizes) {
     await page.setViewportSize({width, height});
@@ -381,7 +465,8 @@ async function main() {
     {name: "de", locale: "de-DE", screen: desktop, lang: "de", dir: "ltr", unlike: "en",
      refusedClipboard: true},
     {name: "en-phone", locale: "en-GB", screen: phone, lang: "en", dir: "ltr", sizes: phoneSizes},
-    {name: "en-tablet", locale: "en-GB", screen: tablet, lang: "en", dir: "ltr", sizes: tabletSizes},
+    {name: "en-tablet", locale: "en-GB", screen: tablet, lang: "en", dir: "ltr", sizes: tabletSizes,
+     typesName: true},
     {name: "ar-phone", locale: "ar-EG", screen: phone, lang: "ar", dir: "rtl", unlike: "en-phone"},
   ];
   const menuBars = {};
@@ -417,7 +502,7 @@ async function main() {
                 `${name}: the menu bar is not the English one`);
         }
         if (session.everything) await drawsAndSaves(page, server);
-        if (session.sizes) await byTouch(page, context, name, session.sizes);
+        if (session.sizes) await byTouch(page, context, name, session.sizes, session.typesName);
         // A browser that refuses the clipboard (as Chrome does a page without the leave; here
         // told to by the test): the toy says so and why, and the download still comes.
         if (session.refusedClipboard) {
