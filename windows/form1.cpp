@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -163,10 +164,11 @@ void Form1::fitMenuBar(int width) {
         bar.setLayoutDirection(direction);
     else
         bar.unsetLayoutDirection();
-    if (overflow <= 0) return;
+    const bool joinedScript = QLocale().script() == QLocale::ArabicScript;
+    if (overflow <= 0 && !joinedScript) return;
     const int titles = static_cast<int>(bar.actions().size());
-    const int trim = std::min((overflow + titles - 1) / titles, MaxMenuTrim);
-    auto* style = new CompactMenuStyle(trim);
+    const int trim = std::clamp((overflow + titles - 1) / titles, 0, MaxMenuTrim);
+    auto* style = new CompactMenuStyle(trim, !joinedScript);
     style->setParent(&bar);
     bar.setStyle(style);
     // Titles too long for one line go behind an overflow button: a translation to shorten.
