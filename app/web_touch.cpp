@@ -62,9 +62,16 @@ protected:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
         case QEvent::TouchCancel: {
+            // A finger that comes down here presses, also when Qt counts it into a touch it
+            // has not seen end (the page loses the lift of fingers).
             const auto& points = static_cast<QTouchEvent*>(event)->points();
-            if (event->type() == QEvent::TouchBegin && !points.isEmpty())
-                press(points.first().position());
+            const auto pressedHere =
+                std::find_if(points.begin(), points.end(), [this](const QEventPoint& p) {
+                    return p.state() == QEventPoint::Pressed &&
+                           rect().contains(p.position().toPoint());
+                });
+            if (pressedHere != points.end())
+                press(pressedHere->position());
             else if (!std::any_of(points.begin(), points.end(), [this](const QEventPoint& p) {
                          return p.state() != QEventPoint::Released &&
                                 rect().contains(p.position().toPoint());
