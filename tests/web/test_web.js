@@ -3,6 +3,7 @@
 // Usage: node test_web.js WEB-DIR ASSETS-DIR WORK-DIR
 "use strict";
 const {chromium} = require("playwright-core");
+const {until} = require("./engines");
 const {spawn} = require("child_process");
 const fs = require("fs");
 const net = require("net");
@@ -24,15 +25,6 @@ function check(ok, what) {
   if (!ok) failures++;
 }
 
-async function until(what, probe, timeout = 20000) {
-  const end = Date.now() + timeout;
-  for (;;) {
-    const value = await probe();
-    if (value) return value;
-    if (Date.now() > end) throw new Error("timed out waiting for " + what);
-    await new Promise((r) => setTimeout(r, 100));
-  }
-}
 
 function freePort() {
   return new Promise((resolve) => {
