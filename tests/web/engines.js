@@ -9,6 +9,7 @@
 "use strict";
 const {spawn, execFile} = require("child_process");
 const fs = require("fs");
+const net = require("net");
 const path = require("path");
 const readline = require("readline");
 
@@ -298,4 +299,30 @@ async function launch(engine, options) {
                           ...options});
 }
 
-module.exports = {launch, engines: Object.keys(engines), until, pixels};
+function freePort() {
+  return new Promise((resolve) => {
+    const s = net.createServer().listen(0, "127.0.0.1", () => {
+      const {port} = s.address();
+      s.close(() => resolve(port));
+    });
+  });
+}
+
+// The page's folder served on 127.0.0.1 by Python, which logs each request: `fetched` counts
+// them by file.
+async function serve(dir) {
+  const port = await freePort();
+  const server = spawn("/usr/bin/python3", ["-u", "-m", "http.server", String(port), "--bind",
+                       "127.0.0.1", "--directory", dir], {stdio: ["ignore", "ignore", "pipe"]});
+  const fetched = {};
+  server.stderr.on("data", (data) => {
+    for (const [, file] of String(data).matchAll(/"GET \/([^ ?"]*)[^"]*" 200/g))
+      fetched[file] = (fetched[file] || 0) + 1;
+  });
+  const url = `http://127.0.0.1:${port}/`;
+  await until("the server", () => fetch(url).then((r) => r.ok, () => false));
+  return {url, fetched,
+          stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
+}
+
+module.exports = {launch, engines: Object.keys(engines), until, pixels, serve};

@@ -5,10 +5,8 @@
 // Shots are kept in WORK-DIR/shots.
 // Usage: node test_engines.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
 "use strict";
-const {launch, engines, until, pixels} = require("./engines");
-const {spawn} = require("child_process");
+const {launch, engines, until, pixels, serve} = require("./engines");
 const fs = require("fs");
-const net = require("net");
 const path = require("path");
 
 const [webDir, workDir, ...chosen] = process.argv.slice(2);
@@ -24,24 +22,6 @@ const sessions = [
   {name: "ar-2", locale: "ar-EG", ratio: 2, lang: "ar", dir: "rtl"},
 ];
 const results = [];
-
-function freePort() {
-  return new Promise((resolve) => {
-    const s = net.createServer().listen(0, "127.0.0.1", () => {
-      const {port} = s.address();
-      s.close(() => resolve(port));
-    });
-  });
-}
-
-async function serve() {
-  const port = await freePort();
-  const server = spawn("/usr/bin/python3", ["-m", "http.server", String(port), "--bind",
-                       "127.0.0.1", "--directory", webDir], {stdio: "ignore"});
-  const url = `http://127.0.0.1:${port}/`;
-  await until("the server", () => fetch(url).then((r) => r.ok, () => false));
-  return {url, stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
-}
 
 // The pixels that turned white, as a box in device pixels.
 function whitened(before, after) {
@@ -219,7 +199,7 @@ async function session(engine, s, url) {
 
 async function main() {
   fs.mkdirSync(path.join(workDir, "shots"), {recursive: true});
-  const server = await serve();
+  const server = await serve(webDir);
   try {
     for (const engine of chosen.length ? chosen : engines)
       for (const s of sessions) {

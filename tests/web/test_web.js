@@ -3,10 +3,8 @@
 // Usage: node test_web.js WEB-DIR ASSETS-DIR WORK-DIR
 "use strict";
 const {chromium} = require("playwright-core");
-const {until} = require("./engines");
-const {spawn} = require("child_process");
+const {until, serve} = require("./engines");
 const fs = require("fs");
-const net = require("net");
 const path = require("path");
 
 const [webDir, assetsDir, workDir] = process.argv.slice(2);
@@ -25,31 +23,6 @@ function check(ok, what) {
   if (!ok) failures++;
 }
 
-
-function freePort() {
-  return new Promise((resolve) => {
-    const s = net.createServer().listen(0, "127.0.0.1", () => {
-      const {port} = s.address();
-      s.close(() => resolve(port));
-    });
-  });
-}
-
-// The server counts the requests for each file, from its log.
-async function serve() {
-  const port = await freePort();
-  const server = spawn("python3", ["-u", "-m", "http.server", String(port), "--bind", "127.0.0.1",
-                                   "--directory", webDir], {stdio: ["ignore", "ignore", "pipe"]});
-  const fetched = {};
-  server.stderr.on("data", (data) => {
-    for (const [, file] of String(data).matchAll(/"GET \/([^ ?"]*)[^"]*" 200/g))
-      fetched[file] = (fetched[file] || 0) + 1;
-  });
-  const url = `http://127.0.0.1:${port}/`;
-  await until("the server", () => fetch(url).then((r) => r.ok, () => false));
-  return {url, fetched,
-          stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
-}
 
 // The canvas as the screen shows it, decoded in the page: pixels at device-pixel points.
 async function shoot(page) {
@@ -444,7 +417,7 @@ async function byTouch(page, context, name, sizes, tablet) {
 
 async function main() {
   fs.mkdirSync(workDir, {recursive: true});
-  const server = await serve();
+  const server = await serve(webDir);
   const desktop = {viewport: {width: 900, height: 700}, deviceScaleFactor: 1};
   const phone = {viewport: {width: 390, height: 844}, deviceScaleFactor: 3, isMobile: true,
                  hasTouch: true};
@@ -514,7 +487,7 @@ async function main() {
       } finally {
         await context.close();
       }
-      if (session.everything) Object.assign(server, await serve());
+      if (session.everything) Object.assign(server, await serve(webDir));
     }
   } finally {
     await server.stop().catch(() => {});
