@@ -199,6 +199,7 @@ window.scribblewick = {
                           mm(width) + ";height:" + mm(height);
       img.onload = () => {
         frame.contentWindow.print();
+        frame.dataset.printed = "true";
         focusToy(); // the keys go on drawing
       };
       img.src = URL.createObjectURL(new Blob([png.slice()], {type: "image/png"}));

@@ -238,7 +238,8 @@ async function drawsAndSaves(page, server) {
   const printed = await until("the print frame", () => page.evaluate(() => {
     const frame = document.getElementById("scribblewick-print");
     const img = frame && frame.contentDocument.querySelector("img");
-    return img && img.complete && img.naturalWidth > 0 &&
+    // Printed, and the keys back with the toy: keys sent sooner would go to the frame.
+    return img && frame.dataset.printed && img.naturalWidth > 0 &&
       {natural: img.naturalWidth + "x" + img.naturalHeight, width: parseFloat(img.style.width),
        height: parseFloat(img.style.height), left: img.style.left, top: img.style.top,
        page: frame.contentDocument.querySelector("style").textContent.match(/size:([^;]*)/)[1]};
