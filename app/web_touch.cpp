@@ -1,5 +1,7 @@
 #include "web_touch.h"
 
+#include "web_page.h"
+
 #include "forms/forms.h"
 #include "forms/image_box.h"
 #include "windows/form1.h"
@@ -23,10 +25,6 @@ namespace {
 
 // The smallest target a finger hits, in CSS pixels (the toy's pixels on a tablet).
 constexpr int Finger = 44;
-
-emscripten::val page() {
-    return emscripten::val::global("scribblewick");
-}
 
 // Menu entries and push buttons (the message boxes') a finger's height.
 class FingerStyle : public QProxyStyle {
@@ -63,7 +61,7 @@ protected:
         case QEvent::TouchEnd:
         case QEvent::TouchCancel: {
             // A finger that comes down here presses, also when Qt counts it into a touch it
-            // has not seen end (the page loses the lift of fingers).
+            // has not seen end (a lift outside every window is not told).
             const auto& points = static_cast<QTouchEvent*>(event)->points();
             const auto pressedHere =
                 std::find_if(points.begin(), points.end(), [this](const QEventPoint& p) {
@@ -186,9 +184,9 @@ void focusMoved(QWidget*, QWidget* now) {
     auto* edit = qobject_cast<QLineEdit*>(now);
     if (edit == typedInto()) return;
     typedInto() = edit;
-    if (page().isUndefined()) return;
+    if (web_page::page().isUndefined()) return;
     if (!edit) {
-        page().call<void>("stopTyping");
+        web_page::page().call<void>("stopTyping");
         return;
     }
     // Qt's own hidden field must not take the keyboard from ours.
@@ -196,12 +194,12 @@ void focusMoved(QWidget*, QWidget* now) {
     const QScreen* screen = edit->screen();
     const QPoint at =
         edit->mapToGlobal(QPoint(0, 0)) - (screen ? screen->geometry().topLeft() : QPoint());
-    page().call<void>("typeInto", at.x(), at.y(), edit->width(), edit->height(),
+    web_page::page().call<void>("typeInto", at.x(), at.y(), edit->width(), edit->height(),
                       edit->text().toStdString(), edit->cursorPosition());
 }
 
-// The page's word that no finger is left on the screen: Qt 6.4's page loses the lift of every
-// finger but one, which would leave a knob turning on its own.
+// The page's word that no finger is left on the screen: every knob lets go, also one whose
+// finger Qt did not hear lift (outside every window), which would turn on by itself.
 void fingersUp() {
     for (QWidget* window : QApplication::topLevelWidgets())
         for (ImageBox* knob : window->findChildren<ImageBox*>())

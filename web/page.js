@@ -71,21 +71,35 @@ function align() {
 // The whole toy in view: where the browser zooms the page (phones and tablets), the page is
 // laid out wide enough for the toy in both directions of the screen, so the browser zooms it
 // out as far as needed, and never in (the toy would blur); the toy draws at the pixels that
-// zoom leaves it. Elsewhere it stays at its size, and a smaller window scrolls to each edge.
+// zoom leaves it. A desktop browser lays the page out at its window's size whatever it is told:
+// there the toy itself is shown smaller (Qt lays it out at its size and the canvas is scaled
+// down), never larger.
 let toySize = null;
+let zoom = 1;
 function fitToScreen() {
   if (!toySize) return;
   const viewport = document.querySelector('meta[name="viewport"]');
   const page = document.querySelector("main");
+  const extra = {width: page.offsetWidth - canvas.offsetWidth,
+                 height: page.offsetHeight - canvas.offsetHeight};
+  const unzoomed = {width: toySize.width + extra.width, height: toySize.height + extra.height};
   // The screen's shape, the same at any zoom.
   const vv = window.visualViewport;
   const shape = vv ? vv.height / vv.width : innerHeight / innerWidth;
-  const needed = Math.ceil(Math.max(page.offsetWidth, page.offsetHeight / shape));
+  const needed = Math.ceil(Math.max(unzoomed.width, unzoomed.height / shape));
   const screenWidth = vv ? vv.width * vv.scale : innerWidth;
   const scale = Math.floor(screenWidth / needed * 1000) / 1000;
   const content = scale >= 1 ? "width=device-width, initial-scale=1" :
     "width=" + needed + ", initial-scale=" + scale + ", minimum-scale=" + scale + ", maximum-scale=1";
   if (viewport.content !== content) viewport.content = content;
+  const laidOut = document.documentElement;
+  const fits = Math.min(1, (laidOut.clientWidth - extra.width) / toySize.width,
+                        (laidOut.clientHeight - extra.height) / toySize.height);
+  zoom = laidOut.clientWidth >= needed ? 1 : Math.max(0.1, Math.floor(fits * 1000) / 1000);
+  canvas.style.width = toySize.width * zoom + "px";
+  canvas.style.height = toySize.height * zoom + "px";
+  if (zoom < 1) canvas.dataset.zoom = zoom;
+  else delete canvas.dataset.zoom;
 }
 
 // Once a viewport change has settled: the page laid out anew, the toy repainted at the new
@@ -120,8 +134,6 @@ function keep(drawn) {
 window.scribblewick = {
   // The canvas takes the main window's size; the page fits it to the screen.
   fit(width, height) {
-    canvas.style.width = width + "px";
-    canvas.style.height = height + "px";
     toySize = {width, height};
     fitToScreen();
     keepKeys();
@@ -156,8 +168,8 @@ window.scribblewick = {
         field.value, field.selectionStart === null ? field.value.length : field.selectionStart));
       $("toy").appendChild(field);
     }
-    Object.assign(field.style, {left: x + "px", top: y + "px", width: width + "px",
-                                height: height + "px"});
+    Object.assign(field.style, {left: x * zoom + "px", top: y * zoom + "px",
+                                width: width * zoom + "px", height: height * zoom + "px"});
     field.value = text;
     field.setSelectionRange(cursor, cursor);
     field.focus({preventScroll: true});
@@ -308,12 +320,13 @@ function keepKeys() {
     if (!$("toy").contains(document.activeElement)) return;
     const modified = (e.ctrlKey || e.altKey || e.metaKey) && !/^(Control|Alt|Meta|Shift)$/.test(e.key);
     const clipboard = (e.ctrlKey || e.metaKey) && !e.altKey && /^[cv]$/i.test(e.key);
-    const zoom = (e.ctrlKey || e.metaKey) && !e.altKey && /^[-+=0]$/.test(e.key);
-    if (/^F([1-9]|10)$/.test(e.key) || (modified && !clipboard && !zoom)) e.preventDefault();
+    const browserZoom = (e.ctrlKey || e.metaKey) && !e.altKey && /^[-+=0]$/.test(e.key);
+    if (/^F([1-9]|10)$/.test(e.key) || (modified && !clipboard && !browserZoom)) e.preventDefault();
   });
 }
 
-// The last finger lifted: every knob lets go (the program may not hear of each finger).
+// The last finger lifted: every knob lets go (the program does not hear of a finger lifted
+// outside its windows).
 for (const type of ["touchend", "touchcancel"])
   canvas.addEventListener(type, (e) => {
     if (e.touches.length === 0 && loader && loader.module()) loader.module().scribblewickFingersUp();
