@@ -19,11 +19,12 @@
 #include <emscripten/val.h>
 
 namespace web_page {
-namespace {
 
 emscripten::val page() {
     return emscripten::val::global("scribblewick");
 }
+
+namespace {
 
 void tellPage(const char* call) {
     if (!page().isUndefined()) page().call<void>(call);

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <emscripten/val.h>
 
 class Form1;
 
 // The page around the toy in a browser: its canvas takes the main window's size, its language
 // and reading direction the toy's; it hears of the first frame and of the end.
 namespace web_page {
+
+// The page's calls (window.scribblewick); undefined until its script has run.
+emscripten::val page();
 
 // Before any window is made: the desktop's interface font (Qt's page default is larger, and the
 // menu bar would not fit on one line), with the face of `language` where it needs one.
