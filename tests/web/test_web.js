@@ -3,13 +3,14 @@
 // Usage: node test_web.js WEB-DIR ASSETS-DIR WORK-DIR
 "use strict";
 const {chromium} = require("playwright-core");
-const {until, serve} = require("./engines");
+const {until, serve, privateDisplay, own, stop, chromiumFlags} = require("./engines");
+const {execFile, spawn} = require("child_process");
 const fs = require("fs");
 const path = require("path");
+const readline = require("readline");
 
 const [webDir, assetsDir, workDir] = process.argv.slice(2);
-const flags = ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-               "--ignore-gpu-blocklist", "--disable-gpu-sandbox",
+const flags = [...chromiumFlags, "--ignore-gpu-blocklist", "--disable-gpu-sandbox",
                "--disable-background-networking", "--disable-component-update", "--disable-sync",
                "--no-first-run", "--disable-quic"];
 const White = 0xffffff;
@@ -42,28 +43,30 @@ async function decodeInPage(base64) {
 const at = (shot, x, y) => shot.rgb.rgb[y * shot.rgb.width + x];
 // How many of the canvas's pixels are the pen's white and the frame's red, counted in the page.
 // The box the white pixels span is measured inside `inner` (canvas pixels: the drawing area).
-async function colours(page, inner = {x0: 0, y0: 0, x1: 599, y1: 10000}) {
+// `near`: colours near them count too, for a toy the browser shows scaled down.
+async function colours(page, inner = {x0: 0, y0: 0, x1: 599, y1: 10000}, near = false) {
   const png = await page.locator("#qtcanvas canvas").screenshot();
-  return page.evaluate(async ([base64, inner]) => {
+  return page.evaluate(async ([base64, inner, near]) => {
     const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
     const bitmap = await createImageBitmap(new Blob([bytes]));
     const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
     c.drawImage(bitmap, 0, 0);
     const d = c.getImageData(0, 0, bitmap.width, bitmap.height).data;
     const ratio = bitmap.width / 599;
+    const [high, low] = near ? [150, 90] : [255, 0];
     let white = 0, red = 0, left = Infinity, right = -1, top = Infinity, bottom = -1;
     for (let i = 0; i < d.length; i += 4) {
-      if (d[i] === 255 && d[i + 1] === 255 && d[i + 2] === 255) {
+      if (d[i] >= high && d[i + 1] >= high && d[i + 2] >= high) {
         white++;
         const x = (i / 4) % bitmap.width / ratio, y = Math.floor(i / 4 / bitmap.width) / ratio;
         if (x < inner.x0 || x >= inner.x1 || y < inner.y0 || y >= inner.y1) continue;
         left = Math.min(left, x); right = Math.max(right, x);
         top = Math.min(top, y); bottom = Math.max(bottom, y);
       }
-      if (d[i] === 255 && d[i + 1] === 0 && d[i + 2] === 0) red++;
+      if (d[i] >= high && d[i + 1] <= low && d[i + 2] <= low) red++;
     }
-    return {white, red, all: d.length / 4, width: right - left, height: bottom - top};
-  }, [png.toString("base64"), inner]);
+    return {white, red, all: d.length / 4, width: right - left, height: bottom - top, top};
+  }, [png.toString("base64"), inner, near]);
 }
 
 // Whether `probe` comes true in time, as a check's result.
@@ -337,8 +340,9 @@ async function byTouch(page, context, name, sizes, tablet) {
   // Inside the border, whose lower lines are white.
   const screenArea = {x0: 51, y0: top - box.y + 51, x1: 550, y1: top - box.y + 350};
   const spread = await colours(page, screenArea);
+  // The second finger on the down knob's lower half, where the pen has room below.
   await cdp.send("Input.dispatchTouchEvent", {type: "touchStart", touchPoints: [
-    {x: knob.x, y: knob.y, id: 1}, {x: box.x + 520, y: top + 380, id: 2}]});
+    {x: knob.x, y: knob.y, id: 1}, {x: box.x + 520, y: top + 412, id: 2}]});
   finger = 2;
   let now = spread;
   check(await comes("two knobs turning", async () => {
@@ -346,11 +350,40 @@ async function byTouch(page, context, name, sizes, tablet) {
     return now.width > spread.width + 5 && now.height > spread.height + 5;
   }), `${name}: two fingers on two knobs turn both (the drawing from ${spread.width} x ` +
       `${spread.height} to ${now.width} x ${now.height})`);
+  // The finger on the down knob lifts (a touchEnd naming it lifts it alone); the other goes on
+  // turning its knob: what is drawn next is a line along a row.
+  await cdp.send("Input.dispatchTouchEvent", {type: "touchEnd", touchPoints: [
+    {x: box.x + 520, y: top + 412, id: 2}]});
+  let drawn = null;
+  check(await comes("one knob turning", async () => {
+    const a = await shoot(page);
+    await new Promise((r) => setTimeout(r, 300));
+    const b = await shoot(page);
+    drawn = {x0: Infinity, x1: -1, y0: Infinity, y1: -1};
+    const r = ratioOf(b);
+    for (let y = Math.round(screenArea.y0 * r); y < screenArea.y1 * r; y++)
+      for (let x = Math.round(screenArea.x0 * r); x < screenArea.x1 * r; x++)
+        if (at(b, x, y) === White && at(a, x, y) !== White)
+          drawn = {x0: Math.min(drawn.x0, x), x1: Math.max(drawn.x1, x), y0: Math.min(drawn.y0, y),
+                   y1: Math.max(drawn.y1, y)};
+    return drawn.x1 - drawn.x0 >= 2 * r && drawn.y1 - drawn.y0 < 2 * r;
+  }, 10000), `${name}: one of two fingers lifted, the other knob turns on alone (drawn next: ` +
+        JSON.stringify(drawn) + ")");
   fs.writeFileSync(path.join(workDir, `web-${name}-two.png`), await page.screenshot());
   await touch("touchEnd");
 
-  // Menus by a finger: entries a finger high, so the second lies where it does only then.
+  // A menu opened by a finger and closed by another tap on its title, then the screen turned
+  // and shrunk: the toy repaints whole, the drawing kept.
   const tap = (x, y) => touch("touchStart", box.x + x, box.y + y).then(() => touch("touchEnd"));
+  const shown = async () => (await shoot(page)).png;
+  const unopened = await shown();
+  await tap(160, 9); // Background Color
+  await until("the menu", async () => !(await shown()).equals(unopened), 5000).catch(() => {});
+  await tap(160, 9);
+  await until("the menu closed", async () => (await shown()).equals(unopened), 5000).catch(() => {});
+  await resized(page, name, sizes);
+
+  // Menus by a finger: entries a finger high, so the second lies where it does only then.
   await tap(160, 9); // Background Color
   await page.waitForTimeout(300);
   fs.writeFileSync(path.join(workDir, `web-${name}-menu.png`), await page.screenshot());
@@ -396,6 +429,10 @@ async function byTouch(page, context, name, sizes, tablet) {
     check(three > one + 20, `${name}: a commit of three letters arrives whole (${one} -> ${three})`);
   }
 
+}
+
+// Each size in turn: the whole toy in the viewport, repainted with its drawing.
+async function resized(page, name, sizes) {
   for (const [width, height] of sizes) {
     await page.setViewportSize({width, height});
     const where = () => page.evaluate(() => {
@@ -406,13 +443,99 @@ async function byTouch(page, context, name, sizes, tablet) {
     });
     const inside = await comes(`the toy inside ${width} x ${height}`, where, 10000);
     let seen = {};
+    // The pen's lines inside the screen's border (in the toy's pixels, at any zoom).
     const kept = await comes("the drawing repainted", async () => {
-      seen = await colours(page);
-      return seen.white > 0 && seen.red > seen.all / 5;
+      const box = await page.locator("#qtcanvas canvas").boundingBox();
+      const top = box.height * 599 / box.width - clientHeight;
+      seen = await colours(page, {x0: 53, y0: top + 53, x1: 547, y1: top + 347}, true);
+      return seen.width >= 0 && seen.red > seen.all / 5;
     }, 10000);
     check(inside && kept, `${name} at ${width} x ${height}: the whole toy in view, the drawing ` +
           `kept (${seen.white} white, ${seen.red} red of ${seen.all} pixels)`);
     fs.writeFileSync(path.join(workDir, `web-${name}-${width}x${height}.png`), await page.screenshot());
+  }
+}
+
+// A desktop browser's window smaller than the toy (it ignores the meta viewport): the toy is
+// shown smaller, whole, and a click where the knob shows still turns it.
+async function smallWindows(page, name) {
+  await page.keyboard.type("ddddd", {delay: 30});
+  await resized(page, name, [[320, 480], [320, 320], [500, 700]]);
+  const box = await page.locator("#qtcanvas canvas").boundingBox();
+  const zoom = box.width / 599;
+  const before = (await colours(page, undefined, true)).white;
+  const top = box.height / zoom - clientHeight;
+  await page.mouse.click(box.x + (80 + 16) * zoom, box.y + (top + 364 + 32) * zoom);
+  check(zoom < 0.9 && await comes("the knob's step", async () =>
+          (await colours(page, undefined, true)).white > before),
+        `${name}: shown at ${zoom.toFixed(3)} in a small window, a click on the knob where it ` +
+        "shows draws a step");
+  await resized(page, name, [[900, 700]]);
+  const full = await page.locator("#qtcanvas canvas").boundingBox();
+  check(full.width === 599, `${name}: at its size again in a large window (${full.width} wide)`);
+}
+
+// Ctrl+W, the white pen, pressed as a person does (X key events through the browser's own
+// shortcuts) in headed Chromium: in an installed app's window the toy has it; in a tab the
+// browser closes the tab, and a drawing makes it ask first.
+async function ctrlW(url) {
+  const xvfb = await privateDisplay(1280, 900);
+  const env = {...process.env, DISPLAY: xvfb.display};
+  const profile = path.join(workDir, "profile-app");
+  fs.rmSync(profile, {recursive: true, force: true});
+  const browser = own(spawn("/usr/bin/chromium", [...flags, "--user-data-dir=" + profile,
+    "--remote-debugging-port=0", "--window-size=900,700", "--app=" + url],
+    {env, stdio: ["ignore", "ignore", "pipe"]}));
+  const xdotool = (...args) => new Promise((resolve, reject) =>
+    execFile("xdotool", args, {env}, (error, out) => error ? reject(error) : resolve(out)));
+  try {
+    const ws = await new Promise((resolve, reject) => {
+      readline.createInterface({input: browser.stderr}).on("line", (line) => {
+        const m = line.match(/DevTools listening on (ws:\S+)/);
+        if (m) resolve(m[1]);
+      });
+      browser.once("exit", () => reject(new Error("chromium ended")));
+    });
+    const cdp = await chromium.connectOverCDP(ws);
+    const context = cdp.contexts()[0];
+    const page = await until("the app's page", () => context.pages().find((p) => p.url() === url));
+    await started(page);
+    const keys = (...k) => xdotool("key", "--delay", "40", ...k);
+    // The app's window has the keyboard, as the desktop gives a new window it.
+    const window = (await xdotool("search", "--sync", "--onlyvisible", "--name", "Scribblewick")).split("\n")[0];
+    await xdotool("windowactivate", "--sync", window).catch(() => xdotool("windowfocus", "--sync", window));
+    const penAt = async (colour) => (await shoot(page)).rgb.rgb.filter((v) => v === colour).length;
+    await keys("ctrl+b", ..."ddddd");
+    const blue = await comes("the blue line", async () => await penAt(0x0000ff) > 10);
+    const whiteBefore = await penAt(White);
+    await keys("ctrl+w", ..."ddddd");
+    check(blue && await comes("the white line", async () => await penAt(White) > whiteBefore + 10) &&
+          !page.isClosed(), "in an installed app's window Ctrl+W is the white pen, the window kept");
+
+    // A tab of the same browser, with a drawing: Ctrl+W asks before it goes.
+    const tab = await context.newPage();
+    const asked = [];
+    tab.on("dialog", (dialog) => { asked.push(dialog.type()); dialog.dismiss().catch(() => {}); });
+    await tab.goto(url);
+    await started(tab);
+    const tabWindow = await until("the tab's window", async () => {
+      const ids = (await xdotool("search", "--onlyvisible", "--name", "Scribblewick").catch(() => ""))
+        .split("\n").filter((w) => w && w !== window);
+      return ids[0];
+    });
+    await xdotool("windowactivate", "--sync", tabWindow).catch(() => xdotool("windowfocus", "--sync", tabWindow));
+    const tabWhite = async () => (await shoot(tab)).rgb.rgb.filter((v) => v === White).length;
+    const undrawn = await tabWhite();
+    await keys(..."ddddd");
+    await until("the drawing in the tab", async () => await tabWhite() > undrawn + 10);
+    await keys("ctrl+w");
+    check(await comes("the leave-page question", () => asked.includes("beforeunload"), 10000) &&
+          !tab.isClosed(), "in a tab Ctrl+W with a drawing asks before closing it");
+    fs.writeFileSync(path.join(workDir, "web-app-window.png"), await page.screenshot());
+    await cdp.close();
+  } finally {
+    await stop(browser);
+    await xvfb.stop();
   }
 }
 
@@ -431,7 +554,7 @@ async function main() {
   const sessions = [
     {name: "en", locale: "en-US", screen: desktop, lang: "en", dir: "ltr", everything: true},
     {name: "de", locale: "de-DE", screen: desktop, lang: "de", dir: "ltr", unlike: "en",
-     refusedClipboard: true},
+     refusedClipboard: true, smallWindows: true},
     {name: "en-phone", locale: "en-GB", screen: phone, lang: "en", dir: "ltr", sizes: phoneSizes},
     {name: "en-tablet", locale: "en-GB", screen: tablet, lang: "en", dir: "ltr", sizes: tabletSizes,
      tablet: true},
@@ -471,6 +594,7 @@ async function main() {
         }
         if (session.everything) await drawsAndSaves(page, server);
         if (session.sizes) await byTouch(page, context, name, session.sizes, session.tablet);
+        if (session.smallWindows) await smallWindows(page, name);
         // A browser that refuses the clipboard (as Chrome does a page without the leave; here
         // told to by the test): the toy says so and why, and the download still comes.
         if (session.refusedClipboard) {
@@ -490,6 +614,7 @@ async function main() {
       }
       if (session.everything) Object.assign(server, await serve(webDir));
     }
+    await ctrlW(server.url);
   } finally {
     await server.stop().catch(() => {});
   }
