@@ -309,9 +309,9 @@ function freePort() {
 }
 
 // The page's folder served on 127.0.0.1 by Python, which logs each request: `fetched` counts
-// them by file.
-async function serve(dir) {
-  const port = await freePort();
+// them by file. Served again on the same port, the page keeps its origin (and its offline copy).
+async function serve(dir, port = null) {
+  port = port || await freePort();
   const server = spawn("/usr/bin/python3", ["-u", "-m", "http.server", String(port), "--bind",
                        "127.0.0.1", "--directory", dir], {stdio: ["ignore", "ignore", "pipe"]});
   const fetched = {};
@@ -321,8 +321,9 @@ async function serve(dir) {
   });
   const url = `http://127.0.0.1:${port}/`;
   await until("the server", () => fetch(url).then((r) => r.ok, () => false));
-  return {url, fetched,
+  return {url, fetched, dir, port,
           stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
 }
 
-module.exports = {launch, engines: Object.keys(engines), until, pixels, serve};
+module.exports = {launch, engines: Object.keys(engines), until, pixels, serve, privateDisplay, own,
+                  stop, chromiumFlags};

@@ -1,7 +1,8 @@
 // The same session in each engine, as a child meets the page: it starts, five "d" typed at once
 // (no click on the drawing screen first) draw the line, keys still draw after a menu and after
 // the How-to window, Ctrl+S downloads the picture, Exit ends the toy and "Play again" starts it,
-// and nothing fails uncaught in the console; at ratios 1 and 2, in English, German and Arabic.
+// and nothing fails uncaught in the console; at ratios 1 and 2, in English, German and Arabic;
+// in English at ratio 1 also a menu entry picked with the mouse, the name, and an offline start.
 // Shots are kept in WORK-DIR/shots.
 // Usage: node test_engines.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
 "use strict";
@@ -16,7 +17,7 @@ const clientHeight = 439;
 // Five steps right from the start: client pixels (50 is the canvas's border).
 const line = {from: 50 + px(3788), to: 50 + px(4038), y: 50 + px(2288)};
 const sessions = [
-  {name: "en-1", locale: "en-US", ratio: 1, lang: "en", dir: "ltr"},
+  {name: "en-1", locale: "en-US", ratio: 1, lang: "en", dir: "ltr", everything: true},
   {name: "en-2", locale: "en-US", ratio: 2, lang: "en", dir: "ltr"},
   {name: "de-1", locale: "de-DE", ratio: 1, lang: "de", dir: "ltr"},
   {name: "ar-2", locale: "ar-EG", ratio: 2, lang: "ar", dir: "rtl"},
@@ -34,7 +35,8 @@ function whitened(before, after) {
   return box;
 }
 
-async function session(engine, s, url) {
+async function session(engine, s, server) {
+  const url = server.url;
   const checks = [];
   const check = (ok, what) => {
     checks.push({ok, what});
@@ -172,6 +174,7 @@ async function session(engine, s, url) {
       whitened(pixels(beforeHelp), pixels(await b.shot())) !== null, 5000).then(() => true, () => false);
     check(helped && drawsAgain, "after F1 and Enter \"x\" draws on" + (helped ? "" : " (no window)"));
     fs.writeFileSync(shotFile("end"), await b.shot());
+    if (s.everything) await everything(b, check, shotFile, page.canvas, origin, server);
 
     // Exit ends the toy in the page; "Play again" starts it afresh.
     await b.press("Control+x");
@@ -197,19 +200,121 @@ async function session(engine, s, url) {
   return {checks, timing, console: b.console};
 }
 
+// Counted in device pixels of a shot: the client rectangle x, y, w, h.
+function count(png, origin, r, [x, y, w, h], test) {
+  const p = pixels(png);
+  let n = 0;
+  for (let j = Math.ceil(origin.y + y * r); j < origin.y + (y + h) * r; j++)
+    for (let i = Math.ceil(origin.x + x * r); i < origin.x + (x + w) * r; i++) if (test(p.at(i, j))) n++;
+  return n;
+}
+
+// The rest of a child's first minutes, at ratio 1 in English: a menu entry picked with the
+// mouse, the name signed, a start with the server gone.
+async function everything(b, check, shotFile, canvas, origin, server) {
+  const screenArea = [52, 52, 496, 296];
+  const whites = async () => count(await b.shot(), origin, 1, screenArea, (v) => v === White);
+  await b.click(canvas.x + 160, canvas.y + 9); // Background Color
+  await b.click(canvas.x + 160, canvas.y + 52); // its Gray
+  const grey = await until("the grey screen", async () =>
+    count(await b.shot(), origin, 1, [300, 150, 1, 1], (v) => v === 0x808080) === 1, 5000)
+    .then(() => true, () => false);
+  const drawn = await whites();
+  for (const key of "wwwww") await b.press(key);
+  check(grey && await until("the keys drawing", async () => await whites() > drawn, 5000)
+    .then(() => true, () => false), "Background Color > Gray picked with the mouse greys the screen, " +
+        "and the keys draw on");
+
+  // The name: More Fun's one entry, typed, its OK clicked where it lies over the toy.
+  const label = [16, 16, 560, 16];
+  const ink = async () => count(await b.shot(), origin, 1, label, (v) => v !== 0xff0000);
+  const unsigned = await ink();
+  const beforeDialog = await b.shot();
+  await b.press("Alt+m");
+  await b.press("Enter");
+  const opened = await until("the name dialog", async () => !(await b.shot()).equals(beforeDialog),
+                             5000).then(() => true, () => false);
+  await b.type("Ada");
+  fs.writeFileSync(shotFile("name"), await b.shot());
+  await b.click(canvas.x + 116 + 264, canvas.y + canvas.h - clientHeight + 166 + 12);
+  check(opened && await until("the signature", async () => await ink() > unsigned + 50, 5000)
+    .then(() => true, () => false), "the name dialog signs the drawing");
+  fs.writeFileSync(shotFile("signed"), await b.shot());
+
+  // Offline: shaken first (a drawing would have the reload asked about), the server gone, a
+  // reload starts the toy from what the page keeps.
+  await b.press("F4");
+  await until("the shaken screen", async () => await whites() === 0, 5000).catch(() => {});
+  const kept = await until("the page kept", () => b.evaluate(() => navigator.serviceWorker &&
+    caches.keys().then((k) => k.length > 0 && navigator.serviceWorker.controller !== null)), 20000)
+    .then(() => true, () => false);
+  await server.stop();
+  try {
+    await b.reload();
+    check(kept && await until("the first frame offline", () => b.evaluate(
+      () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000)
+      .then(() => true, () => false), "with the server gone a reload starts the toy" +
+          (kept ? "" : " (no service worker took the page)"));
+  } finally {
+    Object.assign(server, await serve(server.dir, server.port));
+  }
+}
+
+// A window smaller than the toy: the toy shown whole and smaller, a knob answering where it
+// shows (the picture then changes).
+async function small(engine, url) {
+  const checks = [];
+  const b = await launch(engine, {workDir, name: "small", width: 320, height: 480, ratio: 1,
+                                  locale: "en-US"});
+  try {
+    await b.goto(url);
+    await until("the first frame", () => b.evaluate(
+      () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000);
+    const fit = () => b.evaluate(() => {
+      const r = document.querySelector("#qtcanvas canvas").getBoundingClientRect();
+      return {x: r.x, y: r.y, w: r.width, h: r.height, inside: r.left >= 0 && r.top >= 0 &&
+              r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5};
+    });
+    const box = await until("the toy fitted", async () => { const f = await fit(); return f.inside && f; },
+                            10000).catch(fit);
+    const zoom = box.w / 599;
+    // The picture settled at the new size (the engine may show a frame of the old one first).
+    let before = await b.shot();
+    await until("the picture settled", async () => {
+      const previous = before;
+      return (before = await b.shot()).equals(previous);
+    }, 10000).catch(() => {});
+    fs.writeFileSync(path.join(workDir, "shots", `${engine}-small.png`), before);
+    await b.click(box.x + (80 + 16) * zoom, box.y + box.h - (439 - 364 - 32) * zoom);
+    const stepped = await until("the knob's step", async () => !(await b.shot()).equals(before), 5000)
+      .then(() => true, () => false);
+    checks.push({ok: box.inside && zoom < 0.6 && stepped,
+                 what: `in a 320 x 480 window the whole toy shows at ${zoom.toFixed(3)}, and a click ` +
+                       `on the knob where it shows draws${stepped ? "" : " (nothing changed)"}`});
+  } catch (e) {
+    checks.push({ok: false, what: "the small window: " + e.message});
+  } finally {
+    await b.close();
+  }
+  for (const c of checks) console.log(`${c.ok ? "ok  " : "FAIL"} ${engine} small: ${c.what}`);
+  return {checks};
+}
+
 async function main() {
   fs.mkdirSync(path.join(workDir, "shots"), {recursive: true});
   const server = await serve(webDir);
   try {
     for (const engine of chosen.length ? chosen : engines)
       for (const s of sessions) {
-        const r = await session(engine, s, server.url).catch((e) => ({
+        const r = await session(engine, s, server).catch((e) => ({
           checks: [{ok: false, what: "the session: " + e.message}], timing: {}}));
         if (r.checks.some((c) => !c.ok && c.what.startsWith("the session")))
           console.log(`FAIL ${engine} ${s.name}: ${r.checks[0].what}`);
         console.log(`     ${engine} ${s.name} ms: ${JSON.stringify(r.timing)}`);
         results.push({engine, session: s.name, ...r});
       }
+    for (const engine of chosen.length ? chosen : engines)
+      results.push({engine, session: "small", ...await small(engine, server.url)});
   } finally {
     await server.stop();
   }
