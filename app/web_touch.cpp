@@ -195,7 +195,7 @@ void focusMoved(QWidget*, QWidget* now) {
     const QPoint at =
         edit->mapToGlobal(QPoint(0, 0)) - (screen ? screen->geometry().topLeft() : QPoint());
     web_page::page().call<void>("typeInto", at.x(), at.y(), edit->width(), edit->height(),
-                      edit->text().toStdString(), edit->cursorPosition());
+                                edit->text().toStdString(), edit->cursorPosition());
 }
 
 // The page's word that no finger is left on the screen: every knob lets go, also one whose
