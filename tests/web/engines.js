@@ -28,6 +28,20 @@ async function until(what, probe, timeout = 20000) {
   }
 }
 
+// Whether `probe` comes true in time, as a check's result; the time-out is told.
+const comes = (what, probe, timeout) => until(what, probe, timeout).then(() => true, (e) => {
+  console.log("  " + e.message);
+  return false;
+});
+
+// Until the page has marked its first frame (a playwright page or a session of launch()).
+const started = (page, timeout = 60000) => until("the first frame", () => page.evaluate(
+  () => performance.getEntriesByName("scribblewick-first-frame").length > 0), timeout);
+
+// xdotool on the display of `env`, its output the promise's.
+const xdotoolOn = (env) => (...args) => new Promise((resolve, reject) =>
+  execFile("xdotool", args, {env}, (error, out) => error ? reject(error) : resolve(out)));
+
 // A fresh folder for the session's profile and another for what it downloads.
 function folders(engine, {workDir, name}) {
   const base = path.join(workDir, `${engine}-${name}`);
@@ -143,11 +157,11 @@ async function firefox(options) {
 }
 
 // What the sessions started goes with the script, however it ends (an exit before close()).
-const started = new Set();
-process.on("exit", () => { for (const child of started) try { process.kill(child.pid); } catch {} });
+const children = new Set();
+process.on("exit", () => { for (const child of children) try { process.kill(child.pid); } catch {} });
 function own(child) {
-  started.add(child);
-  child.once("exit", () => started.delete(child));
+  children.add(child);
+  child.once("exit", () => children.delete(child));
   return child;
 }
 
@@ -224,8 +238,7 @@ async function webkit(options) {
   const window = await until("the view's window", () => ended || events.find((e) => e.window),
                              30000).then((e) => { if (e === ended) throw ended; return String(e.window); })
     .catch(async (e) => { await stop(view); await xvfb.stop(); throw e; });
-  const xdotool = (...args) => new Promise((resolve, reject) =>
-    execFile("xdotool", args, {env}, (error, out) => error ? reject(error) : resolve(out)));
+  const xdotool = xdotoolOn(env);
   // The window gets the keyboard once, as a person's window manager would give it.
   await xdotool("windowfocus", "--sync", window);
   const at = (x, y) => ["mousemove", "--sync", String(Math.round(x * ratio)),
@@ -325,5 +338,5 @@ async function serve(dir, port = null) {
           stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
 }
 
-module.exports = {launch, engines: Object.keys(engines), until, pixels, serve, privateDisplay, own,
-                  stop, chromiumFlags};
+module.exports = {launch, engines: Object.keys(engines), until, comes, started, pixels, serve,
+                  privateDisplay, own, stop, xdotoolOn, chromiumFlags};

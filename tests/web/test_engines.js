@@ -6,7 +6,7 @@
 // Shots are kept in WORK-DIR/shots.
 // Usage: node test_engines.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
 "use strict";
-const {launch, engines, until, pixels, serve} = require("./engines");
+const {launch, engines, until, comes, started, pixels, serve} = require("./engines");
 const fs = require("fs");
 const path = require("path");
 
@@ -84,11 +84,11 @@ async function session(engine, s, server) {
     const corner = (png) => pixels(png).at(Math.ceil(origin.x) + 5 * r, Math.ceil(origin.y) + 5 * r);
     const t4 = Date.now();
     let settled = first;
-    const painted = await until("the picture", async () => {
+    const painted = await comes("the picture", async () => {
       const previous = settled;
       settled = await b.shot();
       return corner(settled) !== 0 && settled.equals(previous);
-    }).then(() => true, () => false);
+    });
     timing.painted = Date.now() - t4;
     check(corner(first) !== 0, "the first shot after the mark shows the toy" +
           (corner(first) !== 0 ? "" : painted ? ` (only ${timing.painted} ms later)` : " (nor 20 s later)"));
@@ -118,14 +118,14 @@ async function session(engine, s, server) {
       .catch(() => {});
     fs.writeFileSync(shotFile("menu"), menu);
     await b.press("Escape");
-    const closed = await until("the menu closed", async () => (await b.shot()).equals(drawnShot),
-                               5000).then(() => true, () => false);
+    const closed = await comes("the menu closed", async () => (await b.shot()).equals(drawnShot),
+                               5000);
     await b.press("d");
     const step = [Math.floor(origin.x) + (50 + px(4088)) * r, Math.floor(origin.y) + line.y * r];
-    const further = await until("one step more", async () => {
+    const further = await comes("one step more", async () => {
       const p = pixels(shot = await b.shot());
       return [0, 1].some((d) => p.at(step[0] + d, step[1] + d) === White);
-    }, 5000).then(() => true, () => false);
+    }, 5000);
     fs.writeFileSync(shotFile("after-menu"), shot);
     check(!menu.equals(drawnShot) && closed && further, `after a menu and Escape "d" draws on` +
           (menu.equals(drawnShot) ? " (no menu opened)" : closed ? "" : " (Escape left the menu open)"));
@@ -164,31 +164,31 @@ async function session(engine, s, server) {
     // F1's window closed with Enter: the keys draw again, one step down from where the pen is.
     const beforeHelp = await b.shot();
     await b.press("F1");
-    const helped = await until("the How-to window", async () => !(await b.shot()).equals(beforeHelp),
-                               5000).then(() => true, () => false);
+    const helped = await comes("the How-to window", async () => !(await b.shot()).equals(beforeHelp),
+                               5000);
     await b.press("Enter");
     await until("the window gone", async () => (await b.shot()).equals(beforeHelp), 5000)
       .catch(() => {});
     await b.press("x");
-    const drawsAgain = await until("a step down", async () =>
-      whitened(pixels(beforeHelp), pixels(await b.shot())) !== null, 5000).then(() => true, () => false);
+    const drawsAgain = await comes("a step down", async () =>
+      whitened(pixels(beforeHelp), pixels(await b.shot())) !== null, 5000);
     check(helped && drawsAgain, "after F1 and Enter \"x\" draws on" + (helped ? "" : " (no window)"));
     fs.writeFileSync(shotFile("end"), await b.shot());
     if (s.everything) await everything(b, check, shotFile, page.canvas, origin, server);
 
     // Exit ends the toy in the page; "Play again" starts it afresh.
     await b.press("Control+x");
-    const ended = await until("the ending", () => b.evaluate(() => !document.getElementById("ended").hidden),
-                              10000).then(() => true, () => false);
+    const ended = await comes("the ending", () => b.evaluate(() => !document.getElementById("ended").hidden),
+                              10000);
     const again = await b.evaluate(() => {
       const r = document.getElementById("again").getBoundingClientRect();
       return {x: r.x + r.width / 2, y: r.y + r.height / 2, text: document.getElementById("again").textContent};
     });
     await b.click(again.x, again.y);
     // The page is reloaded meanwhile: a question asked while it goes is asked again.
-    const restarted = await until("the first frame again", () => b.evaluate(
+    const restarted = await comes("the first frame again", () => b.evaluate(
       () => performance.getEntriesByName("scribblewick-first-frame").length > 0).catch(() => false),
-                                  60000).then(() => true, () => false);
+                                  60000);
     check(ended && again.text && restarted, `Ctrl+X ends the toy, "${again.text}" starts it again`);
   } finally {
     const errors = b.console.filter((m) => /^(error|pageerror)|unhandled|uncaught/i.test(m));
@@ -216,13 +216,12 @@ async function everything(b, check, shotFile, canvas, origin, server) {
   const whites = async () => count(await b.shot(), origin, 1, screenArea, (v) => v === White);
   await b.click(canvas.x + 160, canvas.y + 9); // Background Color
   await b.click(canvas.x + 160, canvas.y + 52); // its Gray
-  const grey = await until("the grey screen", async () =>
-    count(await b.shot(), origin, 1, [300, 150, 1, 1], (v) => v === 0x808080) === 1, 5000)
-    .then(() => true, () => false);
+  const grey = await comes("the grey screen", async () =>
+    count(await b.shot(), origin, 1, [300, 150, 1, 1], (v) => v === 0x808080) === 1, 5000);
   const drawn = await whites();
   for (const key of "wwwww") await b.press(key);
-  check(grey && await until("the keys drawing", async () => await whites() > drawn, 5000)
-    .then(() => true, () => false), "Background Color > Gray picked with the mouse greys the screen, " +
+  check(grey && await comes("the keys drawing", async () => await whites() > drawn, 5000),
+        "Background Color > Gray picked with the mouse greys the screen, " +
         "and the keys draw on");
 
   // The name: More Fun's one entry, typed, its OK clicked where it lies over the toy.
@@ -232,28 +231,26 @@ async function everything(b, check, shotFile, canvas, origin, server) {
   const beforeDialog = await b.shot();
   await b.press("Alt+m");
   await b.press("Enter");
-  const opened = await until("the name dialog", async () => !(await b.shot()).equals(beforeDialog),
-                             5000).then(() => true, () => false);
+  const opened = await comes("the name dialog", async () => !(await b.shot()).equals(beforeDialog),
+                             5000);
   await b.type("Ada");
   fs.writeFileSync(shotFile("name"), await b.shot());
   await b.click(canvas.x + 116 + 264, canvas.y + canvas.h - clientHeight + 166 + 12);
-  check(opened && await until("the signature", async () => await ink() > unsigned + 50, 5000)
-    .then(() => true, () => false), "the name dialog signs the drawing");
+  check(opened && await comes("the signature", async () => await ink() > unsigned + 50, 5000),
+        "the name dialog signs the drawing");
   fs.writeFileSync(shotFile("signed"), await b.shot());
 
   // Offline: shaken first (a drawing would have the reload asked about), the server gone, a
   // reload starts the toy from what the page keeps.
   await b.press("F4");
   await until("the shaken screen", async () => await whites() === 0, 5000).catch(() => {});
-  const kept = await until("the page kept", () => b.evaluate(() => navigator.serviceWorker &&
-    caches.keys().then((k) => k.length > 0 && navigator.serviceWorker.controller !== null)), 20000)
-    .then(() => true, () => false);
+  const kept = await comes("the page kept", () => b.evaluate(() => navigator.serviceWorker &&
+    caches.keys().then((k) => k.length > 0 && navigator.serviceWorker.controller !== null)), 20000);
   await server.stop();
   try {
     await b.reload();
-    check(kept && await until("the first frame offline", () => b.evaluate(
-      () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000)
-      .then(() => true, () => false), "with the server gone a reload starts the toy" +
+    check(kept && await started(b).then(() => true, () => false),
+          "with the server gone a reload starts the toy" +
           (kept ? "" : " (no service worker took the page)"));
   } finally {
     Object.assign(server, await serve(server.dir, server.port));
@@ -268,8 +265,7 @@ async function small(engine, url) {
                                   locale: "en-US"});
   try {
     await b.goto(url);
-    await until("the first frame", () => b.evaluate(
-      () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000);
+    await started(b);
     const fit = () => b.evaluate(() => {
       const r = document.querySelector("#qtcanvas canvas").getBoundingClientRect();
       return {x: r.x, y: r.y, w: r.width, h: r.height, inside: r.left >= 0 && r.top >= 0 &&
@@ -286,8 +282,7 @@ async function small(engine, url) {
     }, 10000).catch(() => {});
     fs.writeFileSync(path.join(workDir, "shots", `${engine}-small.png`), before);
     await b.click(box.x + (80 + 16) * zoom, box.y + box.h - (439 - 364 - 32) * zoom);
-    const stepped = await until("the knob's step", async () => !(await b.shot()).equals(before), 5000)
-      .then(() => true, () => false);
+    const stepped = await comes("the knob's step", async () => !(await b.shot()).equals(before), 5000);
     checks.push({ok: box.inside && zoom < 0.6 && stepped,
                  what: `in a 320 x 480 window the whole toy shows at ${zoom.toFixed(3)}, and a click ` +
                        `on the knob where it shows draws${stepped ? "" : " (nothing changed)"}`});

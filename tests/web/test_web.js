@@ -3,8 +3,9 @@
 // Usage: node test_web.js WEB-DIR ASSETS-DIR WORK-DIR
 "use strict";
 const {chromium} = require("playwright-core");
-const {until, serve, privateDisplay, own, stop, chromiumFlags} = require("./engines");
-const {execFile, spawn} = require("child_process");
+const {until, comes, started, serve, privateDisplay, own, stop, xdotoolOn, chromiumFlags} =
+  require("./engines");
+const {spawn} = require("child_process");
 const fs = require("fs");
 const path = require("path");
 const readline = require("readline");
@@ -69,16 +70,6 @@ async function colours(page, inner = {x0: 0, y0: 0, x1: 599, y1: 10000}, near = 
   }, [png.toString("base64"), inner, near]);
 }
 
-// Whether `probe` comes true in time, as a check's result.
-const comes = (what, probe, timeout) => until(what, probe, timeout).then(() => true, (e) => {
-  console.log("  " + e.message);
-  return false;
-});
-
-async function started(page) {
-  await until("the first frame", () => page.evaluate(
-    () => performance.getEntriesByName("scribblewick-first-frame").length > 0), 60000);
-}
 
 async function launch(name, options) {
   const profile = path.join(workDir, "profile-" + name);
@@ -486,8 +477,11 @@ async function ctrlW(url) {
   const browser = own(spawn("/usr/bin/chromium", [...flags, "--user-data-dir=" + profile,
     "--remote-debugging-port=0", "--window-size=900,700", "--app=" + url],
     {env, stdio: ["ignore", "ignore", "pipe"]}));
-  const xdotool = (...args) => new Promise((resolve, reject) =>
-    execFile("xdotool", args, {env}, (error, out) => error ? reject(error) : resolve(out)));
+  const xdotool = xdotoolOn(env);
+  // Given the keyboard, as the desktop gives a new window it.
+  const focus = (window) => xdotool("windowactivate", "--sync", window)
+    .catch(() => xdotool("windowfocus", "--sync", window));
+  const inked = async (page, colour) => (await shoot(page)).rgb.rgb.filter((v) => v === colour).length;
   try {
     const ws = await new Promise((resolve, reject) => {
       readline.createInterface({input: browser.stderr}).on("line", (line) => {
@@ -501,15 +495,13 @@ async function ctrlW(url) {
     const page = await until("the app's page", () => context.pages().find((p) => p.url() === url));
     await started(page);
     const keys = (...k) => xdotool("key", "--delay", "40", ...k);
-    // The app's window has the keyboard, as the desktop gives a new window it.
     const window = (await xdotool("search", "--sync", "--onlyvisible", "--name", "Scribblewick")).split("\n")[0];
-    await xdotool("windowactivate", "--sync", window).catch(() => xdotool("windowfocus", "--sync", window));
-    const penAt = async (colour) => (await shoot(page)).rgb.rgb.filter((v) => v === colour).length;
+    await focus(window);
     await keys("ctrl+b", ..."ddddd");
-    const blue = await comes("the blue line", async () => await penAt(0x0000ff) > 10);
-    const whiteBefore = await penAt(White);
+    const blue = await comes("the blue line", async () => await inked(page, 0x0000ff) > 10);
+    const whiteBefore = await inked(page, White);
     await keys("ctrl+w", ..."ddddd");
-    check(blue && await comes("the white line", async () => await penAt(White) > whiteBefore + 10) &&
+    check(blue && await comes("the white line", async () => await inked(page, White) > whiteBefore + 10) &&
           !page.isClosed(), "in an installed app's window Ctrl+W is the white pen, the window kept");
 
     // A tab of the same browser, with a drawing: Ctrl+W asks before it goes.
@@ -523,11 +515,10 @@ async function ctrlW(url) {
         .split("\n").filter((w) => w && w !== window);
       return ids[0];
     });
-    await xdotool("windowactivate", "--sync", tabWindow).catch(() => xdotool("windowfocus", "--sync", tabWindow));
-    const tabWhite = async () => (await shoot(tab)).rgb.rgb.filter((v) => v === White).length;
-    const undrawn = await tabWhite();
+    await focus(tabWindow);
+    const undrawn = await inked(tab, White);
     await keys(..."ddddd");
-    await until("the drawing in the tab", async () => await tabWhite() > undrawn + 10);
+    await until("the drawing in the tab", async () => await inked(tab, White) > undrawn + 10);
     await keys("ctrl+w");
     check(await comes("the leave-page question", () => asked.includes("beforeunload"), 10000) &&
           !tab.isClosed(), "in a tab Ctrl+W with a drawing asks before closing it");
