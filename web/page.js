@@ -242,7 +242,9 @@ const megabytes = (bytes) => new Intl.NumberFormat(document.documentElement.lang
 
 // The download of the program: counted for the progress bar from its first byte, its size
 // said, kept for offline starts as it arrives (the service worker then has it and downloads it
-// no second time), and a broken one told as such.
+// no second time), and a broken one told as such. The browser compiles the response as it
+// comes; the counting and the keeping read copies of it, so that no byte of it passes through
+// this script on its way to the compiler.
 let brokenDownload = null;
 const plainFetch = window.fetch.bind(window);
 window.fetch = (resource, options) => plainFetch(resource, options).then((response) => {
@@ -251,28 +253,23 @@ window.fetch = (resource, options) => plainFetch(resource, options).then((respon
   const sent = Number(response.headers.get("Content-Length")) || 0;
   $("size").textContent = qsTranslate("WebPage", "The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.")
     .replace("%1", megabytes(compressed && sent ? sent : programBytes));
-  if (!navigator.serviceWorker || !navigator.serviceWorker.controller)
-    keptForOffline = caches.open(cacheName).then((c) => c.put(resource, response.clone()))
-      .catch(() => {});
-  const reader = response.body.getReader();
+  // From the worker's copy it comes at once.
+  if (navigator.serviceWorker && navigator.serviceWorker.controller) return response;
+  const kept = response.clone();
+  keptForOffline = caches.open(cacheName).then((c) => c.put(resource, kept)).catch(() => {});
+  const reader = response.clone().body.getReader();
   let done = 0;
-  const counted = new ReadableStream({
-    pull(controller) {
-      return reader.read().then((part) => {
-        if (part.done) { controller.close(); return; }
-        done += part.value.byteLength;
-        $("progress").value = Math.min(done / programBytes, 1);
-        controller.enqueue(part.value);
-      }, (error) => {
-        brokenDownload = error;
-        controller.error(error);
-      });
-    },
-  });
-  return new Response(counted, {status: response.status, statusText: response.statusText,
-                                headers: response.headers});
+  const count = () => reader.read().then((part) => {
+    if (part.done) return;
+    done += part.value.byteLength;
+    $("progress").value = Math.min(done / programBytes, 1);
+    return count();
+  }, (error) => { brokenDownload = error; });
+  counted = count();
+  return response;
 });
 let keptForOffline = Promise.resolve();
+let counted = Promise.resolve();
 
 // Offline starts: the worker keeps every file, once the toy is up and what it downloaded kept.
 function offline() {
@@ -280,13 +277,17 @@ function offline() {
   keptForOffline.then(() => navigator.serviceWorker.register("sw.js")).catch(() => {});
 }
 
+// Told once the count has seen how the download ended: a broken one fails the compiler too,
+// in words that do not say so.
 function failed(error) {
-  const text = String(error || "");
-  const status = text.match(/^(\d{3}) /);
-  if (brokenDownload || status || /fetch|network/i.test(text))
-    return say(qsTranslate("WebPage", "Scribblewick could not be downloaded (%1). Check the connection, then try again.")
-      .replace("%1", status ? status[1] : qsTranslate("WebPage", "the connection broke off")));
-  say(qsTranslate("WebPage", "Scribblewick could not start (%1).").replace("%1", text || "?"));
+  counted.then(() => {
+    const text = String(error || "");
+    const status = text.match(/^(\d{3}) /);
+    if (brokenDownload || status || /fetch|network/i.test(text))
+      return say(qsTranslate("WebPage", "Scribblewick could not be downloaded (%1). Check the connection, then try again.")
+        .replace("%1", status ? status[1] : qsTranslate("WebPage", "the connection broke off")));
+    say(qsTranslate("WebPage", "Scribblewick could not start (%1).").replace("%1", text || "?"));
+  });
 }
 
 function start() {

@@ -322,11 +322,20 @@ function freePort() {
 }
 
 // The page's folder served on 127.0.0.1 by Python, which logs each request: `fetched` counts
-// them by file. Served again on the same port, the page keeps its origin (and its offline copy).
+// them by file. Nothing may be kept by the browser's own cache, so that every second download
+// is counted. Served again on the same port, the page keeps its origin (and its offline copy).
+const serving = `
+import functools, http.server, sys
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+http.server.test(HandlerClass=functools.partial(Handler, directory=sys.argv[2]),
+                 port=int(sys.argv[1]), bind="127.0.0.1")`;
 async function serve(dir, port = null) {
   port = port || await freePort();
-  const server = spawn("/usr/bin/python3", ["-u", "-m", "http.server", String(port), "--bind",
-                       "127.0.0.1", "--directory", dir], {stdio: ["ignore", "ignore", "pipe"]});
+  const server = spawn("/usr/bin/python3", ["-u", "-c", serving, String(port), dir],
+                       {stdio: ["ignore", "ignore", "pipe"]});
   const fetched = {};
   server.stderr.on("data", (data) => {
     for (const [, file] of String(data).matchAll(/"GET \/([^ ?"]*)[^"]*" 200/g))
