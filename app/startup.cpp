@@ -80,6 +80,9 @@ bool displayTooShallow() {
 } // namespace
 
 int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
+#ifdef Q_OS_WASM
+    web_page::mark("main");
+#endif
     programName = argc > 0 ? argv[0] : nullptr;
     // cppcheck-suppress knownConditionTrueFalse ; depends on the platform macros
     if (!displayExpected()) {
@@ -106,6 +109,7 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(artwork::icon());
 #ifdef Q_OS_WASM
+    web_page::mark("application");
     web_page::beforeWindows(language);
 #endif
     auto& form = forms::get<Form1>();
@@ -114,6 +118,7 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
 #endif
     form.setVisible(true);
 #ifdef Q_OS_WASM
+    web_page::mark("shown");
     web_page::shown(form, language);
 #endif
     if (shown) shown(form);

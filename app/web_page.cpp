@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <string>
 
 namespace web_page {
 
@@ -139,6 +140,10 @@ void repaint() {
 
 EMSCRIPTEN_BINDINGS(scribblewick_page) {
     emscripten::function("scribblewickRepaint", &repaint);
+}
+
+void mark(const char* step) {
+    emscripten::val::global("performance").call<void>("mark", std::string("scribblewick-") + step);
 }
 
 void beforeWindows(const QString& language) {

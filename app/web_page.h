@@ -12,6 +12,8 @@ namespace web_page {
 // The page's calls (window.scribblewick); undefined until its script has run.
 emscripten::val page();
 
+// A step of the start on the page's timeline ("scribblewick-" + step), for bench/.
+void mark(const char* step);
 // Before any window is made: the desktop's interface font (Qt's page default is larger, and the
 // menu bar would not fit on one line), with the face of `language` where it needs one.
 void beforeWindows(const QString& language);

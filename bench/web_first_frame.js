@@ -32,12 +32,17 @@ async function serve(dir) {
   return {url, pid: server.pid};
 }
 
-// Milliseconds from navigation start to the mark, which the page sets itself: how often it is
-// looked for does not change it.
-const firstFrame = (b) => until("the first frame", () => b.evaluate(() => {
-  const mark = performance.getEntriesByName("scribblewick-first-frame")[0];
-  return mark && mark.startTime;
-}), 120000);
+// Milliseconds from navigation start to each step of the start: the program fetched (its
+// last byte), main() entered, QApplication made, the window shown, the first frame. The page and
+// the program mark them themselves: how often they are looked for does not change them.
+const steps = ["fetched", "main", "application", "shown", "first-frame"];
+const firstFrame = (b) => until("the first frame", () => b.evaluate((steps) => {
+  const at = (step) => (performance.getEntriesByName("scribblewick-" + step)[0] || {}).startTime;
+  if (at("first-frame") === undefined) return undefined;
+  const wasm = performance.getEntriesByType("resource").find((r) => r.name.endsWith(".wasm"));
+  return Object.fromEntries(steps.map((s) => [s, s === "fetched" ? wasm && wasm.responseEnd
+                                                                 : at(s)]));
+}, steps), 120000);
 
 async function run(engine, url, name) {
   const b = await launch(engine, {workDir: profiles, name, width: 900, height: 700});
@@ -84,8 +89,14 @@ const range = (v) => `${Math.round(Math.min(...v))}-${Math.round(Math.max(...v))
   console.log(`first painted frame after navigation, ms: median (min-max) of ${runs}`);
   for (const engine of engines)
     for (const kind of ["cold", "warm"]) {
-      const t = times[engine].toy[kind], e = times[engine].empty[kind];
+      const frame = (name) => times[engine][name][kind].map((t) => t["first-frame"]);
+      const t = frame("toy"), e = frame("empty");
       console.log(`  ${engine} ${kind}: toy ${Math.round(median(t))} (${range(t)}), empty window ` +
                   `${Math.round(median(e))} (${range(e)}), toy / empty ${(median(t) / median(e)).toFixed(2)}`);
+      // Where the time goes: the median of each step's share, toy against empty.
+      const share = (name, i) => Math.round(median(times[engine][name][kind].map((t) =>
+        (t[steps[i]] || 0) - (i ? t[steps[i - 1]] || 0 : 0))));
+      console.log("    " + steps.map((s, i) => `${i ? "to " : ""}${s} ${share("toy", i)}/` +
+                                      share("empty", i)).join(", "));
     }
 })().catch((error) => { console.error(error); process.exit(1); });

@@ -25,9 +25,12 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    EM_ASM(performance.mark("scribblewick-main"););
     QApplication app(argc, argv);
+    EM_ASM(performance.mark("scribblewick-application"););
     EmptyWindow window;
     window.resize(599, 460);
     window.show();
+    EM_ASM(performance.mark("scribblewick-shown"););
     return QApplication::exec();
 }
