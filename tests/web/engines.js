@@ -43,9 +43,10 @@ const xdotoolOn = (env) => (...args) => new Promise((resolve, reject) =>
   execFile("xdotool", args, {env}, (error, out) => error ? reject(error) : resolve(out)));
 
 // A fresh folder for the session's profile and another for what it downloads.
-function folders(engine, {workDir, name}) {
+// Each session's own, emptied first unless the profile is to be `kept` (a browser started again).
+function folders(engine, {workDir, name, kept}) {
   const base = path.join(workDir, `${engine}-${name}`);
-  fs.rmSync(base, {recursive: true, force: true});
+  if (!kept) fs.rmSync(base, {recursive: true, force: true});
   const profile = path.join(base, "profile"), downloads = path.join(base, "downloads");
   fs.mkdirSync(profile, {recursive: true});
   fs.mkdirSync(downloads, {recursive: true});
@@ -61,6 +62,25 @@ function nextFile(dir, timeout, partial) {
     const bytes = fs.readFileSync(path.join(dir, name));
     return bytes.length ? {name, bytes} : null;
   }, timeout);
+}
+
+// The page closed as a person closes it: "asked" when the browser asked first (answered "stay",
+// the page goes on), else "closed". WebKit's view stays either way.
+async function tryClose(page) {
+  let asked = false;
+  const answer = (dialog) => {
+    if (dialog.type() !== "beforeunload") return;
+    asked = true;
+    dialog.dismiss().catch(() => {});
+  };
+  page.on("dialog", answer);
+  try {
+    await page.close({runBeforeUnload: true});
+    return await until("the page closed or asked about", () => asked ? "asked" :
+                 page.isClosed() && "closed", 10000);
+  } finally {
+    page.off("dialog", answer);
+  }
 }
 
 function serialise(fn, args) {
@@ -99,6 +119,7 @@ async function chromium(options) {
     touchMove: (x, y) => touch("touchMove", [touchAt = {x, y}]),
     touchUp: () => touch("touchEnd", []).then(() => { touchAt = null; }),
     shot: () => page.screenshot(),
+    tryClose: () => tryClose(page),
     download: (timeout = 20000) => page.waitForEvent("download", {timeout}).then(async (d) =>
       ({name: d.suggestedFilename(), bytes: fs.readFileSync(await d.path())})),
     close: () => context.close(),
@@ -125,7 +146,8 @@ async function firefox(options) {
       "browser.helperApps.neverAsk.saveToDisk": "image/bmp,image/png,application/octet-stream",
       "intl.accept_languages": options.locale, "intl.locale.requested": options.locale,
     }}).catch(async (e) => { await xvfb.stop(); throw e; });
-  const page = (await browser.pages())[0] || await browser.newPage();
+  // A tab of its own: the first one kept, as Firefox closes the window with its last tab.
+  const page = await browser.newPage();
   await page.setViewport({width, height, deviceScaleFactor: ratio});
   const seen = [];
   page.on("console", (m) => seen.push(`${m.type()}: ${m.text()}`));
@@ -151,6 +173,7 @@ async function firefox(options) {
       .then(() => page.mouse.down()),
     up: () => page.mouse.up(),
     shot: () => page.screenshot().then((b) => Buffer.from(b)),
+    tryClose: () => tryClose(page),
     download: (timeout = 20000) => nextFile(downloads, timeout, /\.part$/),
     close: () => browser.close().finally(() => xvfb.stop()),
   };
@@ -257,6 +280,7 @@ async function webkit(options) {
       : xdotool(...at(x, y), "mousedown", "1"),
     up: () => xdotool("mouseup", "1"),
     shot: () => ask("shot").then((b64) => Buffer.from(b64, "base64")),
+    tryClose: () => ask("try_close"),
     download: (timeout = 20000) => {
       const start = events.length;
       return until("a download", () => events.slice(start).find((e) => e.downloaded), timeout)

@@ -2,7 +2,8 @@
 // (no click on the drawing screen first) draw the line, keys still draw after a menu and after
 // the How-to window, Ctrl+S downloads the picture, Exit ends the toy and "Play again" starts it,
 // and nothing fails uncaught in the console; at ratios 1 and 2, in English, German and Arabic;
-// in English at ratio 1 also a menu entry picked with the mouse, the name, and an offline start.
+// in English at ratio 1 also a menu entry picked with the mouse, the name, closing the page with
+// and without a drawing, and an offline start.
 // Shots are kept in WORK-DIR/shots.
 // Usage: node test_engines.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
 "use strict";
@@ -190,6 +191,10 @@ async function session(engine, s, server) {
       () => performance.getEntriesByName("scribblewick-first-frame").length > 0).catch(() => false),
                                   60000);
     check(ended && again.text && restarted, `Ctrl+X ends the toy, "${again.text}" starts it again`);
+    if (s.everything) {
+      const closing = await b.tryClose().catch((e) => e.message);
+      check(closing === "closed", `with an empty screen the page closes unasked (${closing})`);
+    }
   } finally {
     const errors = b.console.filter((m) => /^(error|pageerror)|unhandled|uncaught/i.test(m));
     check(errors.length === 0, "no error in the console" +
@@ -239,6 +244,14 @@ async function everything(b, check, shotFile, canvas, origin, server) {
   check(opened && await comes("the signature", async () => await ink() > unsigned + 50, 5000),
         "the name dialog signs the drawing");
   fs.writeFileSync(shotFile("signed"), await b.shot());
+
+  // With a drawing, closing the page is asked about first; answered "stay", the keys draw on.
+  const beforeClose = await whites();
+  const closing = await b.tryClose().catch((e) => e.message);
+  for (const key of "ddddd") await b.press(key);
+  check(closing === "asked" && await comes("the keys drawing", async () => await whites() > beforeClose,
+                                           5000),
+        `with a drawing, closing the page asks first, and the keys draw on (${closing})`);
 
   // Offline: shaken first (a drawing would have the reload asked about), the server gone, a
   // reload starts the toy from what the page keeps.

@@ -79,6 +79,29 @@ def on_download(_context, download):
 context.connect("download-started", on_download)
 
 
+# A close tried as a person closes the window: the page may ask first (a question answered
+# "stay"); asked or not, the view stays, so that the session can go on.
+closing = []
+
+
+def on_script_dialog(_view, dialog):
+    if dialog.get_dialog_type() != WebKit2.ScriptDialogType.BEFORE_UNLOAD_CONFIRM:
+        return False
+    dialog.confirm_set_confirmed(False)
+    while closing:
+        send(id=closing.pop(0), value="asked")
+    return True
+
+
+def on_close(_view):
+    while closing:
+        send(id=closing.pop(0), value="closed")
+
+
+view.connect("script-dialog", on_script_dialog)
+view.connect("close", on_close)
+
+
 def evaluated(webview, result, ident):
     try:
         value = webview.call_async_javascript_function_finish(result)
@@ -118,6 +141,9 @@ def on_request(channel, _condition):
     elif op == "shot":
         view.get_snapshot(WebKit2.SnapshotRegion.VISIBLE, WebKit2.SnapshotOptions.NONE, None,
                           snapped, ident)
+    elif op == "try_close":
+        closing.append(ident)
+        view.try_close()
     elif op == "close":
         send(id=ident, value=None)
         Gtk.main_quit()
