@@ -3,7 +3,7 @@
 // the How-to window, Ctrl+S downloads the picture, Exit ends the toy and "Play again" starts it,
 // and nothing fails uncaught in the console; at ratios 1 and 2, in English, German and Arabic;
 // in English at ratio 1 also a menu entry picked with the mouse, the name, closing the page with
-// and without a drawing, and an offline start.
+// and without a drawing, the program fetched once, and an offline start.
 // Shots are kept in WORK-DIR/shots.
 // Usage: node test_engines.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
 "use strict";
@@ -45,6 +45,7 @@ async function session(engine, s, server) {
   };
   const shotFile = (what) => path.join(workDir, "shots", `${engine}-${s.name}-${what}.png`);
   const t0 = Date.now();
+  const fetched = server.fetched["scribblewick.wasm"] || 0;
   const b = await launch(engine, {workDir, name: s.name, width: 900, height: 700,
                                   ratio: s.ratio, locale: s.locale});
   const timing = {launch: Date.now() - t0};
@@ -175,7 +176,7 @@ async function session(engine, s, server) {
       whitened(pixels(beforeHelp), pixels(await b.shot())) !== null, 5000);
     check(helped && drawsAgain, "after F1 and Enter \"x\" draws on" + (helped ? "" : " (no window)"));
     fs.writeFileSync(shotFile("end"), await b.shot());
-    if (s.everything) await everything(b, check, shotFile, page.canvas, origin, server);
+    if (s.everything) await everything(b, check, shotFile, page.canvas, origin, server, fetched);
 
     // Exit ends the toy in the page; "Play again" starts it afresh.
     await b.press("Control+x");
@@ -216,7 +217,7 @@ function count(png, origin, r, [x, y, w, h], test) {
 
 // The rest of a child's first minutes, at ratio 1 in English: a menu entry picked with the
 // mouse, the name signed, a start with the server gone.
-async function everything(b, check, shotFile, canvas, origin, server) {
+async function everything(b, check, shotFile, canvas, origin, server, fetchedBefore) {
   const screenArea = [52, 52, 496, 296];
   const whites = async () => count(await b.shot(), origin, 1, screenArea, (v) => v === White);
   await b.click(canvas.x + 160, canvas.y + 9); // Background Color
@@ -259,6 +260,8 @@ async function everything(b, check, shotFile, canvas, origin, server) {
   await until("the shaken screen", async () => await whites() === 0, 5000).catch(() => {});
   const kept = await comes("the page kept", () => b.evaluate(() => navigator.serviceWorker &&
     caches.keys().then((k) => k.length > 0 && navigator.serviceWorker.controller !== null)), 20000);
+  const fetched = server.fetched["scribblewick.wasm"] - fetchedBefore;
+  check(fetched === 1, `the first visit fetches the program once (${fetched} times)`);
   await server.stop();
   try {
     await b.reload();
