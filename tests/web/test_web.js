@@ -514,6 +514,25 @@ async function ctrlW(url) {
     check(blue && await comes("the white line", async () => await inked(page, White) > whiteBefore + 10) &&
           !page.isClosed(), "in an installed app's window Ctrl+W is the white pen, the window kept");
 
+    // A teacher's Ctrl+= zooms the page, as the browser does: the toy refits, drawn at the
+    // whole ratio above the zoom's, its drawing kept and the keys drawing on; Ctrl+0 undoes it.
+    const canvasAt = () => page.evaluate(() => ({ratio: devicePixelRatio,
+      device: document.querySelector("#qtcanvas canvas").width}));
+    for (const [key, ratio, device] of [["ctrl+equal", 1.1, 1198], ["ctrl+0", 1, 599]]) {
+      await keys(key);
+      const zoomed = await comes(`the zoom at ${ratio}`, async () => {
+        const now = await canvasAt();
+        return Math.abs(now.ratio - ratio) < 0.01 && now.device === device;
+      }, 10000);
+      // Shown scaled, the pen's white comes out near white.
+      const whites = async () => (await colours(page, undefined, true)).white;
+      const drawn = await whites();
+      await keys(..."xxx");
+      check(zoomed && drawn > 0 && await comes("the keys drawing", async () => await whites() > drawn),
+            `${key} zooms the page to ${ratio}, the toy drawn at ${device} pixels across, kept, ` +
+            `and the keys draw on (${JSON.stringify(await canvasAt())})`);
+    }
+
     // A tab of the same browser, with a drawing: Ctrl+W asks before it goes.
     const tab = await context.newPage();
     const asked = [];
