@@ -2,35 +2,12 @@
 // prints medians.
 // Usage: node web_first_frame.js TOY-DIR EMPTY-DIR RUNS PROFILES-DIR [ENGINE,...]
 "use strict";
-const {spawn} = require("child_process");
 const fs = require("fs");
-const net = require("net");
 const path = require("path");
-const {launch, until} = require(path.join(__dirname, "..", "tests", "web", "engines"));
+const {launch, until, serve} = require(path.join(__dirname, "..", "tests", "web", "engines"));
 
 const [toyDir, emptyDir, runs, profiles, engineList = "chromium,firefox,webkit"] =
   process.argv.slice(2);
-
-function freePort() {
-  return new Promise((resolve) => {
-    const s = net.createServer().listen(0, "127.0.0.1", () => {
-      const {port} = s.address();
-      s.close(() => resolve(port));
-    });
-  });
-}
-
-async function serve(dir) {
-  const port = await freePort();
-  const server = spawn("python3", ["-m", "http.server", String(port), "--bind", "127.0.0.1",
-                                   "--directory", dir], {stdio: "ignore"});
-  const url = `http://127.0.0.1:${port}/`;
-  for (let i = 0; i < 100; i++) {
-    if (await fetch(url).then((r) => r.ok, () => false)) break;
-    await new Promise((r) => setTimeout(r, 100));
-  }
-  return {url, pid: server.pid};
-}
 
 // Milliseconds from navigation start to each step of the start: the program fetched (its
 // last byte), main() entered, QApplication made, the window shown, the first frame. The page and
@@ -66,8 +43,9 @@ const median = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
 const range = (v) => `${Math.round(Math.min(...v))}-${Math.round(Math.max(...v))}`;
 
 (async () => {
-  const toy = await serve(toyDir);
-  const empty = await serve(emptyDir);
+  // As a plain host serves them: the empty program comes warm from the browser's cache.
+  const toy = await serve(toyDir, null, {cached: true});
+  const empty = await serve(emptyDir, null, {cached: true});
   const engines = engineList.split(",");
   const times = {};
   try {
@@ -82,8 +60,8 @@ const range = (v) => `${Math.round(Math.min(...v))}-${Math.round(Math.max(...v))
         }
     }
   } finally {
-    process.kill(toy.pid);
-    process.kill(empty.pid);
+    await toy.stop();
+    await empty.stop();
     fs.rmSync(profiles, {recursive: true, force: true});
   }
   console.log(`first painted frame after navigation, ms: median (min-max) of ${runs}`);

@@ -347,18 +347,21 @@ function freePort() {
 
 // The page's folder served on 127.0.0.1 by Python, which logs each request: `fetched` counts
 // them by file. Nothing may be kept by the browser's own cache, so that every second download
-// is counted. Served again on the same port, the page keeps its origin (and its offline copy).
+// is counted, unless `cached` (as a plain host lets a browser keep what it serves). Served again
+// on the same port, the page keeps its origin (and its offline copy).
 const serving = `
 import functools, http.server, sys
 class Handler(http.server.SimpleHTTPRequestHandler):
     def end_headers(self):
-        self.send_header("Cache-Control", "no-store")
+        if sys.argv[3] == "no-store":
+            self.send_header("Cache-Control", "no-store")
         super().end_headers()
 http.server.test(HandlerClass=functools.partial(Handler, directory=sys.argv[2]),
                  port=int(sys.argv[1]), bind="127.0.0.1")`;
-async function serve(dir, port = null) {
+async function serve(dir, port = null, {cached = false} = {}) {
   port = port || await freePort();
-  const server = spawn("/usr/bin/python3", ["-u", "-c", serving, String(port), dir],
+  const server = spawn("/usr/bin/python3", ["-u", "-c", serving, String(port), dir,
+                                            cached ? "cached" : "no-store"],
                        {stdio: ["ignore", "ignore", "pipe"]});
   const fetched = {};
   server.stderr.on("data", (data) => {

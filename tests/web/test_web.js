@@ -440,16 +440,19 @@ async function resized(page, name, sizes) {
     const inside = await comes(`the toy inside ${width} x ${height}`, where, 10000);
     let seen = {};
     // The pen's lines inside the screen's border (in the toy's pixels, at any zoom).
-    const kept = await comes("the drawing repainted", async () => {
+    // The menu bar's height in the toy's pixels, at any zoom.
+    const top = async () => {
       const box = await page.locator("#qtcanvas canvas").boundingBox();
-      const top = box.height * 599 / box.width - clientHeight;
-      seen = await colours(page, {x0: 53, y0: top + 53, x1: 547, y1: top + 347}, true);
+      return box.height * 599 / box.width - clientHeight;
+    };
+    const kept = await comes("the drawing repainted", async () => {
+      const y = await top();
+      seen = await colours(page, {x0: 53, y0: y + 53, x1: 547, y1: y + 347}, true);
       return seen.width >= 0 && seen.red > seen.all / 5;
     }, 10000);
     // Between the up and the down knob no red of the frame beneath shows through.
-    const box = await page.locator("#qtcanvas canvas").boundingBox();
-    const top = box.height * 599 / box.width - clientHeight;
-    const seam = await colours(page, {x0: 496, y0: top + 392, x1: 544, y1: top + 400}, true);
+    const y = await top();
+    const seam = await colours(page, {x0: 496, y0: y + 392, x1: 544, y1: y + 400}, true);
     check(inside && kept && seam.redInside === 0, `${name} at ${width} x ${height}: the whole toy ` +
           `in view, the drawing kept (${seen.white} white, ${seen.red} red of ${seen.all} ` +
           `pixels), ${seam.redInside} red pixels between the knobs`);
@@ -492,6 +495,8 @@ async function ctrlW(url) {
   const focus = (window) => xdotool("windowactivate", "--sync", window)
     .catch(() => xdotool("windowfocus", "--sync", window));
   const inked = async (page, colour) => (await shoot(page)).rgb.rgb.filter((v) => v === colour).length;
+  // Shown scaled (at a browser zoom), the pen's white comes out near white.
+  const nearWhite = async (page) => (await colours(page, undefined, true)).white;
   try {
     const ws = await new Promise((resolve, reject) => {
       readline.createInterface({input: browser.stderr}).on("line", (line) => {
@@ -524,11 +529,9 @@ async function ctrlW(url) {
         const now = await canvasAt();
         return Math.abs(now.ratio - ratio) < 0.01 && now.device === device;
       }, 10000);
-      // Shown scaled, the pen's white comes out near white.
-      const whites = async () => (await colours(page, undefined, true)).white;
-      const drawn = await whites();
+      const drawn = await nearWhite(page);
       await keys(..."xxx");
-      check(zoomed && drawn > 0 && await comes("the keys drawing", async () => await whites() > drawn),
+      check(zoomed && drawn > 0 && await comes("the keys drawing", async () => await nearWhite(page) > drawn),
             `${key} zooms the page to ${ratio}, the toy drawn at ${device} pixels across, kept, ` +
             `and the keys draw on (${JSON.stringify(await canvasAt())})`);
     }
