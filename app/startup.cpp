@@ -89,6 +89,9 @@ int runToy(int argc, char* argv[], const std::function<void(Form1&)>& shown) {
         reportNoDisplay(programName);
         return EXIT_FAILURE;
     }
+#ifdef Q_OS_WASM
+    web_page::takeLanguage();
+#endif
     const QStringList languages = translations::desktopLanguages();
     translations::useFontsFor(translations::choose(languages));
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);

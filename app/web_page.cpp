@@ -12,9 +12,12 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QResource>
 #include <QScreen>
 #include <QTimer>
+#include <QtEndian>
 #include <algorithm>
+#include <cstdio>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <string>
@@ -144,6 +147,28 @@ EMSCRIPTEN_BINDINGS(scribblewick_page) {
 
 void mark(const char* step) {
     emscripten::val::global("performance").call<void>("mark", std::string("scribblewick-") + step);
+}
+
+void takeLanguage() {
+    if (page().isUndefined()) return;
+    const emscripten::val file = page()["languageFile"];
+    if (!file.instanceof (emscripten::val::global("Uint8Array"))) return;
+    // Qt reads the catalogues from these bytes for as long as the program runs.
+    static QByteArray bytes;
+    bytes.resize(file["length"].as<qsizetype>());
+    emscripten::val(
+        emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data())))
+        .call<void>("set", file);
+    // Qt trusts the offsets in the file's header: a file cut short must not send it beyond.
+    const auto offset = [](const char* at) {
+        return qFromBigEndian<quint32>(reinterpret_cast<const uchar*>(at));
+    };
+    const bool whole = bytes.size() >= 20 && bytes.startsWith("qres") &&
+                       std::max({offset(bytes.constData() + 8), offset(bytes.constData() + 12),
+                                 offset(bytes.constData() + 16)}) < quint32(bytes.size());
+    if (!whole || !QResource::registerResource(reinterpret_cast<const uchar*>(bytes.constData())))
+        std::fprintf(stderr,
+                     "scribblewick: the language file is damaged; the toy speaks English\n");
 }
 
 void beforeWindows(const QString& language) {

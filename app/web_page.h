@@ -14,6 +14,9 @@ emscripten::val page();
 
 // A step of the start on the page's timeline ("scribblewick-" + step), for bench/.
 void mark(const char* step);
+// Before the language is chosen: the words (and face) of the language the page chose, from the
+// file it downloaded beside the program; without it the toy speaks English.
+void takeLanguage();
 // Before any window is made: the desktop's interface font (Qt's page default is larger, and the
 // menu bar would not fit on one line), with the face of `language` where it needs one.
 void beforeWindows(const QString& language);

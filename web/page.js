@@ -254,9 +254,8 @@ window.fetch = (resource, options) => plainFetch(resource, options).then((respon
   $("size").textContent = qsTranslate("WebPage", "The first visit downloads %1 MB; after that Scribblewick starts at once, even offline.")
     .replace("%1", megabytes(compressed && sent ? sent : programBytes));
   // From the worker's copy it comes at once.
-  if (navigator.serviceWorker && navigator.serviceWorker.controller) return response;
-  const kept = response.clone();
-  keptForOffline = caches.open(cacheName).then((c) => c.put(resource, kept)).catch(() => {});
+  if (controlled()) return languageReady.then(() => response);
+  keptForOffline = keepOffline(resource, response);
   const reader = response.clone().body.getReader();
   let done = 0;
   const count = () => reader.read().then((part) => {
@@ -266,15 +265,42 @@ window.fetch = (resource, options) => plainFetch(resource, options).then((respon
     return count();
   }, (error) => { brokenDownload = error; });
   counted = count();
-  return response;
+  // The program reads its words as it starts: they are small and were asked for first.
+  return languageReady.then(() => response);
 });
 let keptForOffline = Promise.resolve();
 let counted = Promise.resolve();
+const controlled = () => !!(navigator.serviceWorker && navigator.serviceWorker.controller);
+// A copy for offline starts, taken at once (the response is being read). A page served over
+// plain HTTP by a school's server has no cache to keep it in, and starts all the same.
+function keepOffline(file, response) {
+  if (!window.caches) return Promise.resolve();
+  const kept = response.clone();
+  return caches.open(cacheName).then((c) => c.put(file, kept)).catch(() => {});
+}
+
+// The words (and face) of the chosen language, a file of their own: a child downloads one
+// language, not all of them. Kept for offline starts as the program is; without it, the toy
+// speaks English.
+let languageReady = Promise.resolve();
+let languageKept = Promise.resolve();
+function fetchLanguage() {
+  if (!language) return;
+  const file = "languages/" + language + ".rcc";
+  languageReady = plainFetch(file).then((response) => {
+    if (!response.ok) return;
+    if (!controlled()) languageKept = keepOffline(file, response);
+    return response.arrayBuffer().then((bytes) => {
+      window.scribblewick.languageFile = new Uint8Array(bytes);
+    });
+  }).catch(() => {});
+}
 
 // Offline starts: the worker keeps every file, once the toy is up and what it downloaded kept.
 function offline() {
   if (!("serviceWorker" in navigator)) return;
-  keptForOffline.then(() => navigator.serviceWorker.register("sw.js")).catch(() => {});
+  Promise.all([keptForOffline, languageKept])
+    .then(() => navigator.serviceWorker.register("sw.js")).catch(() => {});
 }
 
 // Told once the count has seen how the download ended: a broken one fails the compiler too,
@@ -296,6 +322,7 @@ function start() {
   if (!webGL())
     return say(qsTranslate("WebPage", "Scribblewick cannot draw in this browser: WebGL is turned off, or the graphics driver is blocked."));
   $("loading").hidden = false;
+  fetchLanguage();
   loader = QtLoader({
     canvasElements: [canvas],
     showLoader(state) {

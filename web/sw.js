@@ -1,4 +1,4 @@
-// Keeps every file of the folder, so the toy starts offline after its first visit. The page
+// Keeps the folder's files, so the toy starts offline after its first visit. The page
 // has kept the program as it downloaded it: what is in the cache already is not fetched again.
 // A new version of the toy is a new cache: the old one goes when the new one is in place.
 "use strict";
@@ -17,9 +17,13 @@ self.addEventListener("activate", (event) => {
     .then(() => self.clients.claim()));
 });
 
+// A language is kept as it is first asked for: a child needs one of them, not all.
 self.addEventListener("fetch", (event) => {
   if (event.request.method !== "GET") return;
-  event.respondWith(caches.open(cache)
-    .then((c) => c.match(event.request, {ignoreSearch: true}))
-    .then((kept) => kept || fetch(event.request)));
+  event.respondWith(caches.open(cache).then((c) => c.match(event.request, {ignoreSearch: true})
+    .then((kept) => kept || fetch(event.request).then((response) => {
+      if (response.ok && new URL(event.request.url).pathname.includes("/languages/"))
+        return c.put(event.request, response.clone()).then(() => response, () => response);
+      return response;
+    }))));
 });

@@ -2,8 +2,9 @@
 // (no click on the drawing screen first) draw the line, keys still draw after a menu and after
 // the How-to window, Ctrl+S downloads the picture, Exit ends the toy and "Play again" starts it,
 // and nothing fails uncaught in the console; at ratios 1 and 2, in English, German and Arabic;
-// in English at ratio 1 also a menu entry picked with the mouse, the name, closing the page with
-// and without a drawing, the program fetched once, and an offline start.
+// the language's words fetched alone and once; in English at ratio 1 also a menu entry picked
+// with the mouse, the name, closing the page with and without a drawing, the program fetched
+// once, and an offline start.
 // Shots are kept in WORK-DIR/shots.
 // Usage: node test_engines.js WEB-DIR WORK-DIR [ENGINE...]   (default: all three)
 "use strict";
@@ -46,6 +47,8 @@ async function session(engine, s, server) {
   const shotFile = (what) => path.join(workDir, "shots", `${engine}-${s.name}-${what}.png`);
   const t0 = Date.now();
   const fetched = server.fetched["scribblewick.wasm"] || 0;
+  const languageFiles = () => Object.entries(server.fetched).filter(([f]) => f.startsWith("languages/"));
+  const languagesBefore = Object.fromEntries(languageFiles());
   const b = await launch(engine, {workDir, name: s.name, width: 900, height: 700,
                                   ratio: s.ratio, locale: s.locale});
   const timing = {launch: Date.now() - t0};
@@ -192,6 +195,13 @@ async function session(engine, s, server) {
       () => performance.getEntriesByName("scribblewick-first-frame").length > 0).catch(() => false),
                                   60000);
     check(ended && again.text && restarted, `Ctrl+X ends the toy, "${again.text}" starts it again`);
+    // One language's words are downloaded, once: started again, the page has them kept.
+    const got = languageFiles().map(([f, n]) => [f, n - (languagesBefore[f] || 0)])
+      .filter(([, n]) => n > 0).map(([f, n]) => `${f} x${n}`);
+    const want = s.lang === "en" ? [] : [`languages/${s.lang}.rcc x1`];
+    const lang = await b.evaluate(() => document.documentElement.lang);
+    check(got.join() === want.join() && lang === s.lang,
+          `the words of ${lang} alone, fetched once (${got.join(", ") || "none"})`);
     if (s.everything) {
       const closing = await b.tryClose().catch((e) => e.message);
       check(closing === "closed", `with an empty screen the page closes unasked (${closing})`);

@@ -582,25 +582,33 @@ async function main() {
     {name: "en-tablet", locale: "en-GB", screen: tablet, lang: "en", dir: "ltr", sizes: tabletSizes,
      tablet: true},
     {name: "ar-phone", locale: "ar-EG", screen: phone, lang: "ar", dir: "rtl", unlike: "en-phone"},
+    // Its face comes with its words, in a file of its own; served as a school's server may,
+    // over plain HTTP, where the page has no cache or worker.
+    {name: "ja", locale: "ja-JP", screen: desktop, lang: "ja", dir: "ltr", unlike: "en",
+     plainHttp: true},
   ];
   const menuBars = {};
   try {
     for (const session of sessions) {
       const {name, screen} = session;
-      const {context, page} = await launch(name, {locale: session.locale, ...screen});
+      const school = "school.test";
+      const {context, page} = await launch(name, {locale: session.locale, ...screen,
+        ...(session.plainHttp ? {args: [...flags, `--host-resolver-rules=MAP ${school} 127.0.0.1`]} : {})});
       try {
         if (session.everything)
           await context.grantPermissions(["clipboard-read", "clipboard-write"]);
-        await page.goto(server.url);
+        await page.goto(session.plainHttp ? server.url.replace("127.0.0.1", school) : server.url);
         await started(page);
         const html = await page.evaluate(() => ({
           lang: document.documentElement.lang, dir: document.documentElement.dir,
           css: document.querySelector("#qtcanvas canvas").getBoundingClientRect().width,
           device: document.querySelector("#qtcanvas canvas").width,
           ratio: devicePixelRatio * visualViewport.scale,
-          scroll: document.documentElement.scrollWidth > innerWidth}));
-        check(html.lang === session.lang && html.dir === session.dir,
-              `${name}: <html lang="${html.lang}" dir="${html.dir}">`);
+          scroll: document.documentElement.scrollWidth > innerWidth, secure: isSecureContext}));
+        check(html.lang === session.lang && html.dir === session.dir &&
+              html.secure === !session.plainHttp,
+              `${name}: <html lang="${html.lang}" dir="${html.dir}">` +
+              (html.secure ? "" : ", started from a page over plain HTTP"));
         // Qt draws at the whole ratio at or above the screen's (the device's ratio times the
         // page's zoom), which the browser scales down.
         const whole = Math.max(1, Math.ceil(html.ratio - 0.05));
