@@ -4,8 +4,8 @@
 
 // Narrower padding around menu-bar titles, for a fixed-width window whose nine menus would
 // otherwise spill into an overflow button with wide desktop fonts; and, for a script whose
-// letters join (Arabic, Persian), titles without the access key's underline, which Qt draws by
-// cutting the word at that letter and so breaks its joining (Alt and the key still open it).
+// letters join (Arabic, Persian), titles and entries without the access key's underline, which
+// Qt draws by cutting the word at that letter and so breaks its joining (the key still works).
 class CompactMenuStyle : public QProxyStyle {
 public:
     explicit CompactMenuStyle(int trimPixels, bool underlineKeys = true)
