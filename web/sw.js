@@ -5,9 +5,21 @@
 const cache = "scribblewick-@VERSION@";
 const files = [/*@FILES@*/];
 
+// A new version also keeps the languages the old one had, fetched anew (the old file if the
+// network fails): its first start may be offline, and should speak as the last one did.
+const languagesBefore = () => caches.keys()
+  .then((names) => Promise.all(names.filter((n) => n !== cache && n.startsWith("scribblewick-"))
+    .map((n) => caches.open(n).then((old) => old.keys().then((requests) => requests
+      .filter((r) => new URL(r.url).pathname.includes("/languages/"))
+      .map((r) => ({r, old})))))))
+  .then((lists) => lists.flat());
+
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(cache).then((c) => Promise.all(files.map((file) =>
-    c.match(file, {ignoreSearch: true}).then((kept) => kept || c.add(file)))))
+    c.match(file, {ignoreSearch: true}).then((kept) => kept || c.add(file))))
+    .then(languagesBefore)
+    .then((languages) => Promise.all(languages.map(({r, old}) => c.add(r.url).catch(() =>
+      old.match(r).then((kept) => kept && c.put(r, kept)))))))
     .then(() => self.skipWaiting()));
 });
 

@@ -482,6 +482,33 @@ async function smallWindows(page, name) {
 // Ctrl+W, the white pen, pressed as a person does (X key events through the browser's own
 // shortcuts) in headed Chromium: in an installed app's window the toy has it; in a tab the
 // browser closes the tab, and a drawing makes it ask first.
+// A new version on the server, started once online and then offline: it speaks as the last
+// one did, its language kept with it.
+async function afterUpdate(page, server, name, menuBar) {
+  const next = path.join(workDir, "next-version");
+  fs.rmSync(next, {recursive: true, force: true});
+  fs.cpSync(webDir, next, {recursive: true});
+  const version = /"(scribblewick-[^"]+)"/.exec(fs.readFileSync(path.join(next, "sw.js"), "utf8"))[1];
+  for (const file of ["sw.js", "page.js"]) {
+    const at = path.join(next, file);
+    fs.writeFileSync(at, fs.readFileSync(at, "utf8").replaceAll(`"${version}"`, `"${version}-next"`));
+  }
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await server.stop();
+  Object.assign(server, await serve(next, server.port));
+  await page.reload();
+  await started(page);
+  const updated = await comes("the new version in place", () => page.evaluate((v) => caches.keys()
+    .then((k) => k.length === 1 && k[0] === v), `${version}-next`), 30000);
+  await server.stop();
+  await page.reload();
+  await started(page);
+  const shot = await shoot(page);
+  const rows = shot.rgb.rgb.slice(0, menuBar.length);
+  check(updated && rows.length === menuBar.length && rows.every((v, i) => v === menuBar[i]),
+        `${name}: after an update the first start offline speaks as before`);
+}
+
 async function ctrlW(url) {
   const xvfb = await privateDisplay(1280, 900);
   const env = {...process.env, DISPLAY: xvfb.display};
@@ -577,7 +604,7 @@ async function main() {
   const sessions = [
     {name: "en", locale: "en-US", screen: desktop, lang: "en", dir: "ltr", everything: true},
     {name: "de", locale: "de-DE", screen: desktop, lang: "de", dir: "ltr", unlike: "en",
-     refusedClipboard: true, smallWindows: true},
+     refusedClipboard: true, smallWindows: true, updated: true},
     {name: "en-phone", locale: "en-GB", screen: phone, lang: "en", dir: "ltr", sizes: phoneSizes},
     {name: "en-tablet", locale: "en-GB", screen: tablet, lang: "en", dir: "ltr", sizes: tabletSizes,
      tablet: true},
@@ -642,10 +669,11 @@ async function main() {
           check(message && download && download.suggestedFilename() === "Scribblewick.BMP",
                 `${name}: a refused clipboard is said (${message && message.text()})`);
         }
+        if (session.updated) await afterUpdate(page, server, name, menuBars[name]);
       } finally {
         await context.close();
       }
-      if (session.everything) Object.assign(server, await serve(webDir));
+      if (session.everything || session.updated) Object.assign(server, await serve(webDir));
     }
     await ctrlW(server.url);
   } finally {
