@@ -11,9 +11,6 @@ const path = require("path");
 const readline = require("readline");
 
 const [webDir, assetsDir, workDir] = process.argv.slice(2);
-const flags = [...chromiumFlags, "--ignore-gpu-blocklist", "--disable-gpu-sandbox",
-               "--disable-background-networking", "--disable-component-update", "--disable-sync",
-               "--no-first-run", "--disable-quic"];
 const White = 0xffffff;
 const px = (twips) => Math.floor((twips + 7) / 15); // as the desktop tests convert
 const canvasInner = {x: 50, y: 50}; // inside the canvas's border, in the client area
@@ -80,7 +77,7 @@ async function launch(name, options) {
   const profile = path.join(workDir, "profile-" + name);
   fs.rmSync(profile, {recursive: true, force: true});
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: "/usr/bin/chromium", headless: true, args: flags, acceptDownloads: true,
+    executablePath: "/usr/bin/chromium", headless: true, args: chromiumFlags, acceptDownloads: true,
     ...options});
   const page = context.pages()[0] || await context.newPage();
   page.on("console", (m) => { if (m.type() === "error") console.log("  page: " + m.text()); });
@@ -514,7 +511,7 @@ async function ctrlW(url) {
   const env = {...process.env, DISPLAY: xvfb.display};
   const profile = path.join(workDir, "profile-app");
   fs.rmSync(profile, {recursive: true, force: true});
-  const browser = own(spawn("/usr/bin/chromium", [...flags, "--user-data-dir=" + profile,
+  const browser = own(spawn("/usr/bin/chromium", [...chromiumFlags, "--user-data-dir=" + profile,
     "--remote-debugging-port=0", "--window-size=900,700", "--app=" + url],
     {env, stdio: ["ignore", "ignore", "pipe"]}));
   const xdotool = xdotoolOn(env);
@@ -620,7 +617,7 @@ async function main() {
       const {name, screen} = session;
       const school = "school.test";
       const {context, page} = await launch(name, {locale: session.locale, ...screen,
-        ...(session.plainHttp ? {args: [...flags, `--host-resolver-rules=MAP ${school} 127.0.0.1`]} : {})});
+        ...(session.plainHttp ? {args: [...chromiumFlags, `--host-resolver-rules=MAP ${school} 127.0.0.1`]} : {})});
       try {
         if (session.everything)
           await context.grantPermissions(["clipboard-read", "clipboard-write"]);
