@@ -13,7 +13,7 @@ template <class Handlers> struct MenuItem {
     int level;
     const char* name;
     const char* caption;
-    const char* shortcut; // as QKeySequence reads it; "" for none
+    const char* shortcut; // in QKeySequence's portable form, "Ctrl+W"; "" for none
     void (Handlers::*click)();
 };
 

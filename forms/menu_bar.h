@@ -32,7 +32,8 @@ void buildMenuBar(QMenuBar& bar, H& handlers, const std::array<drawing::MenuItem
         }
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromUtf8(item.name));
-        action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+        action->setShortcut(
+            QKeySequence(QString::fromUtf8(item.shortcut), QKeySequence::PortableText));
         QObject::connect(action, &QAction::triggered, &handlers,
                          [&handlers, click = item.click] { (handlers.*click)(); });
     }
