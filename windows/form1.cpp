@@ -174,7 +174,8 @@ void Form1::fitMenuBar(int width) {
     bar.setStyle(style);
     // The menus' entries join as their titles do (a style does not pass on to them).
     if (joinedScript)
-        for (QMenu* menu : bar.findChildren<QMenu*>()) menu->setStyle(style);
+        for (QMenu* menu : bar.findChildren<QMenu*>())
+            menu->setStyle(style);
     // Titles too long for one line go behind an overflow button: a translation to shorten.
     if (overflow > trim * titles)
         std::fprintf(stderr, "scribblewick: the menu bar is %d pixels too wide for the window\n",

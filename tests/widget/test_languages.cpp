@@ -329,7 +329,8 @@ private slots:
         // underline would cut the word.
         QFETCH(bool, joined);
         QList<QWidget*> menus{bar};
-        for (QMenu* menu : bar->findChildren<QMenu*>()) menus << menu;
+        for (QMenu* menu : bar->findChildren<QMenu*>())
+            menus << menu;
         for (QWidget* menu : menus)
             QCOMPARE(menu->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, menu) == 0,
                      joined);
