@@ -1,12 +1,13 @@
 // Times navigation to the first painted frame of two pages, cold and warm, in each engine;
 // prints medians.
-// Usage: node web_first_frame.js TOY-DIR EMPTY-DIR RUNS PROFILES-DIR [ENGINE,...]
+// Usage: node web_first_frame.js TOY-DIR EMPTY-DIR RUNS PROFILES-DIR [ENGINE,...] [LABEL]
+// (LABEL: what the first page is called in the output, "toy" unless told)
 "use strict";
 const fs = require("fs");
 const path = require("path");
 const {launch, until, serve} = require(path.join(__dirname, "..", "tests", "web", "engines"));
 
-const [toyDir, emptyDir, runs, profiles, engineList = "chromium,firefox,webkit"] =
+const [toyDir, emptyDir, runs, profiles, engineList = "chromium,firefox,webkit", label = "toy"] =
   process.argv.slice(2);
 
 // Milliseconds from navigation start to each step of the start: the program fetched (its
@@ -69,8 +70,9 @@ const range = (v) => `${Math.round(Math.min(...v))}-${Math.round(Math.max(...v))
     for (const kind of ["cold", "warm"]) {
       const frame = (name) => times[engine][name][kind].map((t) => t["first-frame"]);
       const t = frame("toy"), e = frame("empty");
-      console.log(`  ${engine} ${kind}: toy ${Math.round(median(t))} (${range(t)}), empty window ` +
-                  `${Math.round(median(e))} (${range(e)}), toy / empty ${(median(t) / median(e)).toFixed(2)}`);
+      console.log(`  ${engine} ${kind}: ${label} ${Math.round(median(t))} (${range(t)}), empty ` +
+                  `window ${Math.round(median(e))} (${range(e)}), ${label} / empty ` +
+                  (median(t) / median(e)).toFixed(2));
       // Where the time goes: the median of each step's share, toy against empty.
       const share = (name, i) => Math.round(median(times[engine][name][kind].map((t) =>
         (t[steps[i]] || 0) - (i ? t[steps[i - 1]] || 0 : 0))));
