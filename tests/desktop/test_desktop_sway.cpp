@@ -79,6 +79,7 @@ class DesktopSwayTest : public QObject {
     QProcess toy_;
     SwaySession::Window window_;
     QRect client_;
+    QList<QPoint> path_; // the pen's moves so far, in twips
     QByteArray errors_;
 
     QImage shoot(const char* name) const {
@@ -125,19 +126,19 @@ private slots:
     void keysAndKnobsDraw() {
         QVERIFY(sway_->focus(window_));
         // Five steps right: 17 pixels, where they are on X11.
-        QList<QPoint> path{Start, Start + QPoint(250, 0)};
+        path_ = {Start, Start + QPoint(250, 0)};
         QVERIFY(sway_->type(QStringLiteral("ddddd")));
-        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path), QString(),
+        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path_), QString(),
                                   10000);
 
         // The lower half of the right knob, then the left half of the left knob.
         QVERIFY(sway_->clickAt(client_.topLeft() + QPoint(488 + 32, 396 + 16)));
-        path << path.last() + QPoint(0, 50);
-        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path), QString(),
+        path_ << path_.last() + QPoint(0, 50);
+        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path_), QString(),
                                   10000);
         QVERIFY(sway_->clickAt(client_.topLeft() + QPoint(48 + 16, 364 + 32)));
-        path << path.last() + QPoint(-50, 0);
-        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path), QString(),
+        path_ << path_.last() + QPoint(-50, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path_), QString(),
                                   10000);
 
         // The arrow keys: round a small square, each side new ink.
@@ -146,9 +147,9 @@ private slots:
                                         {"Right", QPoint(50, 0)},
                                         {"Up", QPoint(0, -50)}}) {
             QVERIFY(sway_->key(QLatin1String(key)));
-            path << path.last() + step;
+            path_ << path_.last() + step;
         }
-        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path), QString(),
+        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path_), QString(),
                                   10000);
         shoot("2-drawn");
     }
@@ -222,9 +223,32 @@ private slots:
         QVERIFY(sway_->waitForWindow(QStringLiteral("About Scribblewick!")).id != 0);
         shoot("6-about");
 
+        // Back on the main window, raised over the other two, a key draws at once; then Exit
+        // ends the program with both still open.
         QVERIFY(sway_->focus(window_));
+        QVERIFY(sway_->type(QStringLiteral("d")));
+        path_ << path_.last() + QPoint(50, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path_), QString(),
+                                  10000);
         QVERIFY(sway_->key(QStringLiteral("ctrl+x")));
-        QVERIFY2(toy_.waitForFinished(10000), "the toy lived on after Exit");
+        // On a loaded machine a Ctrl+X sent just after the focus change has once gone
+        // unanswered (never on X11): Qt on Wayland takes a window as active only after sway's
+        // configure and a round trip. A second one tells that apart from an Exit that does not
+        // end the program, and the windows still shown are named if it does not.
+        bool ended = toy_.waitForFinished(3000);
+        if (!ended) { // (the window may be going as this is asked)
+            sway_->focus(window_);
+            sway_->key(QStringLiteral("ctrl+x"));
+            ended = toy_.waitForFinished(10000);
+        }
+        if (!ended) {
+            QStringList shown;
+            for (const SwaySession::Window& window : sway_->windows())
+                shown << window.title;
+            shoot("7-not-ended");
+            QFAIL(qPrintable(QStringLiteral("the toy lived on after Exit, showing: ") +
+                             shown.join(QStringLiteral(", "))));
+        }
         QCOMPARE(toy_.exitStatus(), QProcess::NormalExit);
         QCOMPARE(toy_.exitCode(), 0);
         const auto left = [&] {
