@@ -348,9 +348,11 @@ function freePort() {
 // The page's folder served on 127.0.0.1 by Python, which logs each request: `fetched` counts
 // them by file. Nothing may be kept by the browser's own cache, so that every second download
 // is counted, unless `cached` (as a plain host lets a browser keep what it serves). Served again
-// on the same port, the page keeps its origin (and its offline copy).
+// on the same port, the page keeps its origin (and its offline copy). It ends with the test's
+// process (its stdin closes), even when the test dies before it could stop it.
 const serving = `
-import functools, http.server, sys
+import functools, http.server, os, sys, threading
+threading.Thread(target=lambda: (sys.stdin.read(), os._exit(0)), daemon=True).start()
 class Handler(http.server.SimpleHTTPRequestHandler):
     def end_headers(self):
         if sys.argv[3] == "no-store":
@@ -362,7 +364,7 @@ async function serve(dir, port = null, {cached = false} = {}) {
   port = port || await freePort();
   const server = spawn("/usr/bin/python3", ["-u", "-c", serving, String(port), dir,
                                             cached ? "cached" : "no-store"],
-                       {stdio: ["ignore", "ignore", "pipe"]});
+                       {stdio: ["pipe", "ignore", "pipe"]});
   const fetched = {};
   server.stderr.on("data", (data) => {
     for (const [, file] of String(data).matchAll(/"GET \/([^ ?"]*)[^"]*" 200/g))
