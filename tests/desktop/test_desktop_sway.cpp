@@ -10,6 +10,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -214,13 +215,25 @@ private slots:
     }
 
     void helpAboutAndExit() {
-        QVERIFY(sway_->focus(window_));
-        QVERIFY(sway_->key(QStringLiteral("F1")));
-        QVERIFY(sway_->waitForWindow(QStringLiteral("How to use Scribblewick!")).id != 0);
+        // Qt on Wayland takes the main window as active only a moment after sway gives it the
+        // focus back from another of the toy's windows, and a shortcut sent in that moment is
+        // lost (seen on a loaded machine, never on X11): one that brings nothing goes once more.
+        const auto shortcut = [&](const char* key, const std::function<bool(int)>& answered) {
+            for (const int timeoutMs : {3000, 10000}) {
+                sway_->focus(window_); // (the window may be going as this is asked)
+                sway_->key(QLatin1String(key));
+                if (answered(timeoutMs)) return true;
+            }
+            return false;
+        };
+        const auto shows = [&](const char* title) {
+            return [this, title](int timeoutMs) {
+                return sway_->waitForWindow(QLatin1String(title), timeoutMs).id != 0;
+            };
+        };
+        QVERIFY(shortcut("F1", shows("How to use Scribblewick!")));
         shoot("5-help");
-        QVERIFY(sway_->focus(window_));
-        QVERIFY(sway_->key(QStringLiteral("F2")));
-        QVERIFY(sway_->waitForWindow(QStringLiteral("About Scribblewick!")).id != 0);
+        QVERIFY(shortcut("F2", shows("About Scribblewick!")));
         shoot("6-about");
 
         // Back on the main window, raised over the other two, a key draws at once; then Exit
@@ -230,17 +243,9 @@ private slots:
         path_ << path_.last() + QPoint(50, 0);
         QTRY_COMPARE_WITH_TIMEOUT(drawingDifference(sway_->screenshot(), client_, path_), QString(),
                                   10000);
-        QVERIFY(sway_->key(QStringLiteral("ctrl+x")));
-        // On a loaded machine a Ctrl+X sent just after the focus change has once gone
-        // unanswered (never on X11): Qt on Wayland takes a window as active only after sway's
-        // configure and a round trip. A second one tells that apart from an Exit that does not
-        // end the program, and the windows still shown are named if it does not.
-        bool ended = toy_.waitForFinished(3000);
-        if (!ended) { // (the window may be going as this is asked)
-            sway_->focus(window_);
-            sway_->key(QStringLiteral("ctrl+x"));
-            ended = toy_.waitForFinished(10000);
-        }
+        const bool ended = shortcut("ctrl+x", [this](int timeoutMs) {
+            return toy_.waitForFinished(timeoutMs) || toy_.state() == QProcess::NotRunning;
+        });
         if (!ended) {
             QStringList shown;
             for (const SwaySession::Window& window : sway_->windows())
