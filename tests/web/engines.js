@@ -348,11 +348,10 @@ function freePort() {
 // The page's folder served on 127.0.0.1 by Python, which logs each request: `fetched` counts
 // them by file. Nothing may be kept by the browser's own cache, so that every second download
 // is counted, unless `cached` (as a plain host lets a browser keep what it serves). Served again
-// on the same port, the page keeps its origin (and its offline copy). It ends with the test's
-// process (its stdin closes), even when the test dies before it could stop it.
+// on the same port, the page keeps its origin (and its offline copy). It goes with the script,
+// as the sessions' children do, even when the script dies before stopping it.
 const serving = `
-import functools, http.server, os, sys, threading
-threading.Thread(target=lambda: (sys.stdin.read(), os._exit(0)), daemon=True).start()
+import functools, http.server, sys
 class Handler(http.server.SimpleHTTPRequestHandler):
     def end_headers(self):
         if sys.argv[3] == "no-store":
@@ -362,9 +361,9 @@ http.server.test(HandlerClass=functools.partial(Handler, directory=sys.argv[2]),
                  port=int(sys.argv[1]), bind="127.0.0.1")`;
 async function serve(dir, port = null, {cached = false} = {}) {
   port = port || await freePort();
-  const server = spawn("/usr/bin/python3", ["-u", "-c", serving, String(port), dir,
-                                            cached ? "cached" : "no-store"],
-                       {stdio: ["pipe", "ignore", "pipe"]});
+  const server = own(spawn("/usr/bin/python3", ["-u", "-c", serving, String(port), dir,
+                                                cached ? "cached" : "no-store"],
+                           {stdio: ["ignore", "ignore", "pipe"]}));
   const fetched = {};
   server.stderr.on("data", (data) => {
     for (const [, file] of String(data).matchAll(/"GET \/([^ ?"]*)[^"]*" 200/g))
@@ -373,7 +372,7 @@ async function serve(dir, port = null, {cached = false} = {}) {
   const url = `http://127.0.0.1:${port}/`;
   await until("the server", () => fetch(url).then((r) => r.ok, () => false));
   return {url, fetched, dir, port,
-          stop: () => new Promise((r) => { server.once("exit", r); process.kill(server.pid); })};
+          stop: () => stop(server)};
 }
 
 module.exports = {launch, engines: Object.keys(engines), until, comes, started, pixels, serve,
